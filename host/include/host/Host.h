@@ -1,0 +1,127 @@
+// The host substitute: loads plug-in modules, offers them the suites, sends them their messages and
+// notifications, and keeps the state the suites work on. One Host exists at a time in a process (the suites are
+// plain C functions and reach it through Host::Current()).
+#ifndef HOST_HOST_H
+#define HOST_HOST_H
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "host/Checks.h"
+#include "host/Faults.h"
+#include "host/HostObjects.h"
+#include "host/ObjectTable.h"
+#include "host/PluginRecord.h"
+#include "host/SuiteRegistry.h"
+
+namespace host {
+
+struct HostOptions {
+    std::map<int32_t, std::string> folders;  // Folders suite: type number to folder path
+    std::string appName = "Pendrake";
+    int32_t appMajorVersion = 27;
+    int32_t appMinorVersion = 1;
+};
+
+struct LoadProblem {
+    std::string path;
+    std::string message;
+};
+
+struct BlockInfo {
+    std::size_t size;
+    std::string name;
+};
+
+class Host {
+public:
+    explicit Host(HostOptions options = {});
+    ~Host();  // shuts down the started plug-ins and unloads every module
+    Host(const Host&) = delete;
+    Host& operator=(const Host&) = delete;
+
+    // The host in charge, or null.
+    static Host* Current();
+
+    // Loading. LoadPlugin reads the module's property list, loads it and finds its entry point; on failure it
+    // returns null and says why in *problem. LoadPluginsFrom loads every "*.pdp" of a folder in name order.
+    ZBPlugin* LoadPlugin(const std::string& path, std::string* problem = nullptr);
+    std::vector<LoadProblem> LoadPluginsFrom(const std::string& folder);
+    const std::vector<std::unique_ptr<ZBPlugin>>& Plugins() const { return fPlugins; }
+    ZBPlugin* FindPlugin(const std::string& propertyName) const;
+
+    // The life cycle. Startup and Shutdown send "ZB Interface" messages; StartAll also sends the application
+    // started notification, and ShutdownAll shuts the started plug-ins down in reverse order.
+    ZBErr Startup(ZBPlugin* plugin);
+    ZBErr Shutdown(ZBPlugin* plugin);
+    void StartAll();
+    void ShutdownAll();
+    // "ZB Access" "Unload": the code is freed as well unless the plug-in holds a lock. "Reload" loads freed code
+    // again first.
+    ZBErr Unload(ZBPlugin* plugin);
+    ZBErr Reload(ZBPlugin* plugin);
+
+    // Sends any message: fills the header of message (a record that starts with ZBMessageData; null sends a
+    // bare header) and keeps the globals slot the plug-in writes.
+    ZBErr Send(ZBPlugin* plugin, const char* caller, const char* selector, void* message = nullptr);
+    // Calls the entry point with exactly these arguments, for tests of bad input.
+    ZBErr SendRaw(ZBPlugin* plugin, const char* caller, const char* selector, void* message);
+
+    // Delivers "PD Notifier" "PD Notify" once for every active notifier of the type whose plug-in is started,
+    // in the order they were added; returns how many were delivered.
+    int32_t Notify(const std::string& type, void* notifyData = nullptr);
+    // The host's panel service is ready: "PD TRML Wirelet Setup Complete".
+    int32_t PanelServiceReady();
+
+    SuiteRegistry& Suites() { return fSuites; }
+    Faults& GetFaults() { return fFaults; }
+    Checks& GetChecks() { return fChecks; }
+    const HostOptions& Options() const { return fOptions; }
+    HostOptions& MutableOptions() { return fOptions; }
+
+    // The plug-in on whose behalf host calls run now: the innermost message or pushed application context.
+    ZBPlugin* ActivePlugin() const;
+    bool IsKnown(const ZBPlugin* plugin) const;
+
+    // State of the suites.
+    ObjectTable<PDUnicodeStringOpaque>& Strings() { return fStrings; }
+    ObjectTable<PDFilePathOpaque>& Paths() { return fPaths; }
+    std::vector<std::unique_ptr<PDNotifierOpaque>>& Notifiers() { return fNotifiers; }
+    PDNotifierOpaque* FindNotifier(const void* handle) const;
+    std::map<void*, BlockInfo>& Blocks() { return fBlocks; }
+    std::vector<std::string>& Alerts() { return fAlerts; }
+
+    // Application contexts: pushed by the Context suite, innermost last.
+    PDAppContextHandle PushContext(ZBPlugin* plugin);
+    bool PopContext(PDAppContextHandle saved);
+    std::size_t ContextDepth() const { return fContexts.size(); }
+
+    // Called when a plug-in is shut down, before its module may go: the panel service drops its listeners.
+    void SetShutdownObserver(std::function<void(ZBPlugin&)> observer) { fShutdownObserver = std::move(observer); }
+
+private:
+    void FillHeader(ZBPlugin* plugin, ZBMessageData& header);
+    void FreeCode(ZBPlugin& plugin);
+
+    HostOptions fOptions;
+    SuiteRegistry fSuites;
+    Faults fFaults;
+    Checks fChecks;
+    std::vector<std::unique_ptr<ZBPlugin>> fPlugins;
+    std::vector<ZBPlugin*> fActive;  // plug-ins of running messages and pushed contexts, innermost last
+    std::vector<std::unique_ptr<PDAppContextOpaque>> fContexts;
+    ObjectTable<PDUnicodeStringOpaque> fStrings;
+    ObjectTable<PDFilePathOpaque> fPaths;
+    std::vector<std::unique_ptr<PDNotifierOpaque>> fNotifiers;
+    std::map<void*, BlockInfo> fBlocks;
+    std::vector<std::string> fAlerts;
+    std::function<void(ZBPlugin&)> fShutdownObserver;
+};
+
+}  // namespace host
+
+#endif

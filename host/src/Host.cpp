@@ -1,0 +1,206 @@
+#include "host/Host.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "pendrake/ZBBasic.h"
+#include "pendrake/PDNotifier.h"
+#include "pendrake/ZBErrors.h"
+#include "suites/CoreSuites.h"
+
+namespace host {
+namespace {
+
+Host* gCurrentHost = nullptr;
+
+}  // namespace
+
+Host::Host(HostOptions options) : fOptions(std::move(options))
+{
+    if (gCurrentHost) throw std::logic_error("only one host may run at a time");
+    gCurrentHost = this;
+    OfferCoreSuites(fSuites);
+}
+
+Host::~Host()
+{
+    ShutdownAll();
+    for (auto& plugin : fPlugins) FreeCode(*plugin);
+    gCurrentHost = nullptr;
+}
+
+Host* Host::Current() { return gCurrentHost; }
+
+ZBPlugin* Host::FindPlugin(const std::string& propertyName) const
+{
+    for (const auto& plugin : fPlugins)
+        if (plugin->properties.name == propertyName) return plugin.get();
+    return nullptr;
+}
+
+bool Host::IsKnown(const ZBPlugin* plugin) const
+{
+    return plugin && std::any_of(fPlugins.begin(), fPlugins.end(), [&](const auto& p) { return p.get() == plugin; });
+}
+
+ZBPlugin* Host::ActivePlugin() const { return fActive.empty() ? nullptr : fActive.back(); }
+
+PDNotifierOpaque* Host::FindNotifier(const void* handle) const
+{
+    for (const auto& notifier : fNotifiers)
+        if (notifier.get() == handle) return notifier.get();
+    return nullptr;
+}
+
+PDAppContextHandle Host::PushContext(ZBPlugin* plugin)
+{
+    fContexts.push_back(std::make_unique<PDAppContextOpaque>(PDAppContextOpaque{plugin}));
+    fActive.push_back(plugin);
+    return fContexts.back().get();
+}
+
+bool Host::PopContext(PDAppContextHandle saved)
+{
+    if (fContexts.empty() || fContexts.back().get() != saved || fActive.empty() || fActive.back() != saved->plugin)
+        return false;
+    fContexts.pop_back();
+    fActive.pop_back();
+    return true;
+}
+
+void Host::FillHeader(ZBPlugin* plugin, ZBMessageData& header)
+{
+    header.self = plugin;
+    header.globals = plugin->globals;
+    header.basic = BasicSuite();
+}
+
+ZBErr Host::SendRaw(ZBPlugin* plugin, const char* caller, const char* selector, void* message)
+{
+    if (!IsKnown(plugin) || !plugin->entry) return kBadParameterErr;
+    const std::size_t depth = fActive.size();
+    fActive.push_back(plugin);
+    const ZBErr result = plugin->entry(caller, selector, message);
+    if (fActive.size() != depth + 1) {
+        fChecks.Violation(std::string("application context left pushed after ") + (caller ? caller : "(null)") + " " +
+                          (selector ? selector : "(null)"));
+        while (fActive.size() > depth + 1 && !fContexts.empty()) {
+            fContexts.pop_back();
+            fActive.pop_back();
+        }
+    }
+    fActive.resize(depth);
+    return result;
+}
+
+ZBErr Host::Send(ZBPlugin* plugin, const char* caller, const char* selector, void* message)
+{
+    if (!IsKnown(plugin)) return kBadParameterErr;
+    if (!plugin->entry) {
+        fChecks.Violation(std::string("message ") + caller + " " + selector + " sent to unloaded code of " + plugin->path);
+        return kCantHappenErr;
+    }
+    ZBInterfaceMessage bare{};
+    auto* header = message ? static_cast<ZBMessageData*>(message) : &bare.d;
+    FillHeader(plugin, *header);
+    const ZBErr result = SendRaw(plugin, caller, selector, header);
+    plugin->globals = header->globals;
+    return result;
+}
+
+ZBErr Host::Startup(ZBPlugin* plugin)
+{
+    if (!IsKnown(plugin) || plugin->state != PluginState::Loaded) return kBadParameterErr;
+    ZBInterfaceMessage message{};
+    const ZBErr result = Send(plugin, kZBInterfaceCaller, kZBStartupSelector, &message);
+    plugin->startupResult = result;
+    plugin->state = result == kNoErr ? PluginState::Started : PluginState::StartupFailed;
+    if (result != kNoErr) fSuites.Forget(plugin);
+    return result;
+}
+
+ZBErr Host::Shutdown(ZBPlugin* plugin)
+{
+    if (!IsKnown(plugin) || plugin->state != PluginState::Started) return kBadParameterErr;
+    ZBErr result = kNoErr;
+    if (plugin->entry) {
+        ZBInterfaceMessage message{};
+        result = Send(plugin, kZBInterfaceCaller, kZBShutdownSelector, &message);
+    }
+    plugin->state = PluginState::ShutDown;
+    if (fShutdownObserver) fShutdownObserver(*plugin);
+    for (const auto& name : fSuites.HeldBy(plugin))
+        fChecks.Violation(plugin->properties.name + " still holds " + name + " after shut-down");
+    fSuites.Forget(plugin);
+    return result;
+}
+
+void Host::StartAll()
+{
+    for (auto& plugin : fPlugins)
+        if (plugin->state == PluginState::Loaded) Startup(plugin.get());
+    Notify(kPDApplicationStartedNotifier);
+}
+
+void Host::ShutdownAll()
+{
+    for (auto it = fPlugins.rbegin(); it != fPlugins.rend(); ++it)
+        if ((*it)->state == PluginState::Started) Shutdown(it->get());
+}
+
+void Host::FreeCode(ZBPlugin& plugin)
+{
+    if (!plugin.module) return;
+    platform::FreeModule(plugin.module);
+    plugin.module = nullptr;
+    plugin.entry = nullptr;
+}
+
+ZBErr Host::Unload(ZBPlugin* plugin)
+{
+    if (!IsKnown(plugin) || plugin->state != PluginState::Started || !plugin->entry) return kBadParameterErr;
+    ZBInterfaceMessage message{};
+    const ZBErr result = Send(plugin, kZBAccessCaller, kZBUnloadSelector, &message);
+    if (plugin->lockCount == 0) FreeCode(*plugin);
+    return result;
+}
+
+ZBErr Host::Reload(ZBPlugin* plugin)
+{
+    if (!IsKnown(plugin) || plugin->state != PluginState::Started) return kBadParameterErr;
+    if (!plugin->module) {
+        plugin->module = platform::LoadModule(plugin->path);
+        if (!plugin->module) return kCantHappenErr;
+        plugin->entry = reinterpret_cast<ZBPluginMainProc>(
+            platform::FindSymbol(plugin->module, plugin->properties.entryPoint.c_str()));
+        if (!plugin->entry) {
+            FreeCode(*plugin);
+            return kCantHappenErr;
+        }
+    }
+    ZBInterfaceMessage message{};
+    return Send(plugin, kZBAccessCaller, kZBReloadSelector, &message);
+}
+
+int32_t Host::Notify(const std::string& type, void* notifyData)
+{
+    int32_t delivered = 0;
+    // By index: a plug-in may add notifiers while it is notified.
+    for (std::size_t i = 0; i < fNotifiers.size(); ++i) {
+        PDNotifierOpaque* notifier = fNotifiers[i].get();
+        if (!notifier->active || notifier->type != type || notifier->plugin->state != PluginState::Started ||
+            !notifier->plugin->entry)
+            continue;
+        PDNotifierMessage message{};
+        message.notifier = notifier;
+        message.type = notifier->type.c_str();
+        message.notifyData = notifyData;
+        Send(notifier->plugin, kPDNotifierCaller, kPDNotifySelector, &message);
+        ++delivered;
+    }
+    return delivered;
+}
+
+int32_t Host::PanelServiceReady() { return Notify(kPDWireletSetupCompleteNotifier); }
+
+}  // namespace host

@@ -1,0 +1,58 @@
+// The frame of every suite function: find the host, apply an injected fault, log the call, check that it runs
+// on behalf of a plug-in, and turn any exception into an error code so that none reaches plug-in code.
+#ifndef HOST_SUITES_HOSTCALL_H
+#define HOST_SUITES_HOSTCALL_H
+
+#include <new>
+#include <string>
+
+#include "host/Host.h"
+#include "pendrake/ZBErrors.h"
+
+namespace host {
+
+inline std::string ActiveName(const Host& host)
+{
+    const ZBPlugin* plugin = host.ActivePlugin();
+    if (!plugin) return {};
+    return plugin->name.empty() ? plugin->properties.name : plugin->name;
+}
+
+// Runs body(host) for a suite operation; body returns a ZBErr.
+template <typename Body>
+ZBErr HostCall(const char* operation, Body&& body) noexcept
+{
+    Host* host = Host::Current();
+    if (!host) return kCantHappenErr;
+    try {
+        const std::string plugin = ActiveName(*host);
+        host->GetChecks().Note(operation, plugin);
+        if (plugin.empty())
+            host->GetChecks().Violation(std::string(operation) + " called outside a message or application context");
+        if (const ZBErr fault = host->GetFaults().Take(operation)) return fault;
+        return body(*host);
+    } catch (const std::bad_alloc&) {
+        return kOutOfMemoryErr;
+    } catch (...) {
+        return kCantHappenErr;
+    }
+}
+
+// For operations that answer a boolean: failure and faults answer false.
+template <typename Body>
+ZBBoolean HostQuery(const char* operation, Body&& body) noexcept
+{
+    ZBBoolean answer = 0;
+    HostCall(operation, [&](Host& host) {
+        answer = body(host) ? 1 : 0;
+        return kNoErr;
+    });
+    return answer;
+}
+
+// A string handle of the host, or null.
+inline PDUnicodeStringOpaque* FindString(Host& host, PDUnicodeStringRef string) { return host.Strings().Find(string); }
+
+}  // namespace host
+
+#endif
