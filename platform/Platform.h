@@ -23,6 +23,8 @@ bool FreeModule(ModuleHandle module) noexcept;
 std::string LastModuleError();
 // The full path of a loaded module (GetModuleFileName), empty when unknown.
 std::string ModuleFileName(ModuleHandle module);
+// Whether address (code or data) lies in the loaded module.
+bool AddressInModule(const void* address, ModuleHandle module) noexcept;
 
 // Bundles, the stand-in for CFBundleCreate / CFBundleGetFunctionPointerForName / CFBundleIsExecutableLoaded /
 // CFRelease. A bundle is a folder; its executable is the file inside it named like the folder without its
