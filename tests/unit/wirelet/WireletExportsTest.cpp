@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "ElfDynamicSymbols.h"
+#include "../../support/ElfDynamicSymbols.h"
 #include "platform/Platform.h"
 
 namespace {
