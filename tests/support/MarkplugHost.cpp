@@ -4,6 +4,7 @@
 
 #include "host/PanelLink.h"
 #include "pendrake/PDFolders.h"
+#include "pendrake/PDNotifier.h"
 
 namespace testing_support {
 

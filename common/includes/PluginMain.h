@@ -1,0 +1,9 @@
+// The module's one exported function: the host calls it with a caller, a selector and the message record.
+#ifndef MARKPLUG_PLUGINMAIN_H
+#define MARKPLUG_PLUGINMAIN_H
+
+#include "pendrake/ZBPlugin.h"
+
+extern "C" [[gnu::visibility("default")]] ZBErr PluginMain(const char* caller, const char* selector, void* message);
+
+#endif

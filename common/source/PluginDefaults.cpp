@@ -1,0 +1,51 @@
+// Plugin: the default answers of the operations that a plug-in does not override. kUnhandledMsgErr means the
+// message is not handled; PluginMain never passes it on to the host.
+#include "Plugin.h"
+
+ZBErr Plugin::PostStartupPlugin() { return kNoErr; }
+ZBErr Plugin::AcquireProperty(ZBPropertiesMessage*) { return kUnhandledMsgErr; }
+ZBErr Plugin::ReleaseProperty(ZBPropertiesMessage*) { return kUnhandledMsgErr; }
+ZBErr Plugin::Purge() { return kNoErr; }
+ZBErr Plugin::SetGlobal(Plugin*) { return kNoErr; }
+ZBErr Plugin::AllocateSuiteTables() { return kNoErr; }
+ZBErr Plugin::FillSuiteTables() { return kNoErr; }
+ZBErr Plugin::EmptySuiteTables() { return kNoErr; }
+ZBErr Plugin::Notify(PDNotifierMessage*) { return kNoErr; }
+ZBErr Plugin::GoAction(PDActionMessage*) { return kNoErr; }
+ZBErr Plugin::GoMenuItem(PDMenuMessage*) { return kUnhandledMsgErr; }
+ZBErr Plugin::UpdateMenuItem(PDMenuMessage*) { return kUnhandledMsgErr; }
+ZBErr Plugin::GetFilterParameters(PDFilterMessage*) { return kUnhandledMsgErr; }
+ZBErr Plugin::GoFilter(PDFilterMessage*) { return kUnhandledMsgErr; }
+ZBErr Plugin::PluginGroupNotify(PDPluginGroupMessage*) { return kUnhandledMsgErr; }
+ZBErr Plugin::PluginGroupUpdate(PDPluginGroupMessage*) { return kUnhandledMsgErr; }
+ZBErr Plugin::GetFileFormatParameters(PDFileFormatMessage*) { return kUnhandledMsgErr; }
+ZBErr Plugin::GoFileFormat(PDFileFormatMessage*) { return kUnhandledMsgErr; }
+ZBErr Plugin::CheckFileFormat(PDFileFormatMessage*) { return kUnhandledMsgErr; }
+ZBErr Plugin::FileFormatUpdate(PDFileFormatMessage*) { return kUnhandledMsgErr; }
+ZBErr Plugin::SetFileFormatParameters(PDFileFormatMessage*) { return kUnhandledMsgErr; }
+ZBErr Plugin::EditTool(PDToolMessage*) { return kUnhandledMsgErr; }
+ZBErr Plugin::TrackToolCursor(PDToolMessage*) { return kUnhandledMsgErr; }
+ZBErr Plugin::ToolMouseDown(PDToolMessage*) { return kUnhandledMsgErr; }
+ZBErr Plugin::ToolMouseDrag(PDToolMessage*) { return kUnhandledMsgErr; }
+ZBErr Plugin::ToolMouseUp(PDToolMessage*) { return kUnhandledMsgErr; }
+ZBErr Plugin::SelectTool(PDToolMessage*) { return kUnhandledMsgErr; }
+ZBErr Plugin::DeselectTool(PDToolMessage*) { return kUnhandledMsgErr; }
+ZBErr Plugin::ReselectTool(PDToolMessage*) { return kNoErr; }
+ZBErr Plugin::DecreaseDiameter(PDToolMessage*) { return kNoErr; }
+ZBErr Plugin::IncreaseDiameter(PDToolMessage*) { return kNoErr; }
+ZBErr Plugin::EditLiveEffectParameters(PDLiveEffectMessage*) { return kUnhandledMsgErr; }
+ZBErr Plugin::GoLiveEffect(PDLiveEffectMessage*) { return kUnhandledMsgErr; }
+ZBErr Plugin::LiveEffectInterpolate(PDLiveEffectMessage*) { return kUnhandledMsgErr; }
+ZBErr Plugin::LiveEffectGetInputType(PDLiveEffectMessage*) { return kUnhandledMsgErr; }
+ZBErr Plugin::LiveEffectConvertColorSpace(PDLiveEffectMessage*) { return kUnhandledMsgErr; }
+ZBErr Plugin::LiveEffectScaleParameters(PDLiveEffectMessage*) { return kUnhandledMsgErr; }
+ZBErr Plugin::LiveEffectAdjustColors(PDLiveEffectMessage*) { return kUnhandledMsgErr; }
+ZBErr Plugin::LiveEffectHandleMerge(PDLiveEffectMessage*) { return kUnhandledMsgErr; }
+ZBErr Plugin::GoTimer(PDTimerMessage*) { return kUnhandledMsgErr; }
+ZBErr Plugin::GoClipboard(PDClipboardMessage*) { return kUnhandledMsgErr; }
+ZBErr Plugin::CanCopyClipboard(PDClipboardMessage*) { return kUnhandledMsgErr; }
+ZBErr Plugin::CloneClipboard(PDClipboardMessage*) { return kUnhandledMsgErr; }
+ZBErr Plugin::DisposeClipboard(PDClipboardMessage*) { return kUnhandledMsgErr; }
+ZBErr Plugin::WorkspaceWrite(PDWorkspaceMessage*) { return kUnhandledMsgErr; }
+ZBErr Plugin::WorkspaceRestore(PDWorkspaceMessage*) { return kUnhandledMsgErr; }
+ZBErr Plugin::WorkspaceDefault(PDWorkspaceMessage*) { return kUnhandledMsgErr; }
