@@ -17,6 +17,7 @@ public:
     using LibraryRef = std::conditional_t<kMacEdition, platform::BundleRef, platform::ModuleHandle>;
 
     SDKWirelet() noexcept = default;
+    ~SDKWirelet() { Unload(); }
     SDKWirelet(const SDKWirelet&) = delete;
     SDKWirelet& operator=(const SDKWirelet&) = delete;
 

@@ -100,8 +100,15 @@ ZBErr Host::Send(ZBPlugin* plugin, const char* caller, const char* selector, voi
         fChecks.Violation(std::string("message ") + caller + " " + selector + " sent to unloaded code of " + plugin->path);
         return kCantHappenErr;
     }
-    ZBInterfaceMessage bare{};
-    auto* header = message ? static_cast<ZBMessageData*>(message) : &bare.d;
+    // Without a record of the caller's own, a zeroed one as large as any message record, so that a plug-in
+    // reading the record of the caller it was told never reads past it.
+    union {
+        ZBInterfaceMessage interfaceMessage;
+        PDNotifierMessage notifierMessage;
+        ZBPropertiesMessage propertiesMessage;
+        PDGenericMessage genericMessage;
+    } bare{};
+    auto* header = message ? static_cast<ZBMessageData*>(message) : &bare.interfaceMessage.d;
     FillHeader(plugin, *header);
     const ZBErr result = SendRaw(plugin, caller, selector, header);
     plugin->globals = header->globals;

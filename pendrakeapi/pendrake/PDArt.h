@@ -14,7 +14,7 @@ extern "C" {
 #define kPDArtSuiteVersion1016 1016   /* the same layout with single-precision PDReal */
 
 /* Art types. */
-#define kPDAnyArt (-1)          /* matches every type in a matching-art specification */
+#define kPDAnyArt (-1)          /* matches every type in a matching-art request */
 #define kPDUnknownArt 0
 #define kPDGroupArt 1
 #define kPDPathArt 2

@@ -21,10 +21,11 @@ std::string* Text(PDUnicodeStringRef ref) { return reinterpret_cast<std::string*
 PDUnicodeStringRef Ref(std::string* text) { return reinterpret_cast<PDUnicodeStringRef>(text); }
 std::string* PathText(PDFilePathRef ref) { return reinterpret_cast<std::string*>(ref); }
 
-ZBErr NewString(const char* bytes, int32_t length, int32_t, PDUnicodeStringRef* string)
+ZBErr NewString(const char* bytes, int32_t length, int32_t encoding, PDUnicodeStringRef* string)
 {
     if (!string) return kBadParameterErr;
     std::string text = bytes ? (length < 0 ? std::string(bytes) : std::string(bytes, static_cast<size_t>(length))) : "";
+    Log("NewString " + std::to_string(encoding) + " " + text);
     *string = Ref(new std::string(std::move(text)));
     ++gState.liveStrings;
     return kNoErr;
@@ -37,7 +38,9 @@ ZBErr DisposeString(PDUnicodeStringRef string)
 }
 ZBErr CopyString(PDUnicodeStringRef string, PDUnicodeStringRef* copy)
 {
-    return NewString(Text(string)->c_str(), static_cast<int32_t>(Text(string)->size()), 0, copy);
+    *copy = Ref(new std::string(*Text(string)));
+    ++gState.liveStrings;
+    return kNoErr;
 }
 ZBErr StringLength(PDUnicodeStringRef string, int32_t* length)
 {
@@ -120,7 +123,10 @@ ZBErr AddNotifier(ZBPlugin*, const char* name, const char* type, PDNotifierHandl
 {
     Log(std::string("AddNotifier ") + name + " | " + type);
     if (auto found = gState.notifierErrors.find(type); found != gState.notifierErrors.end()) return found->second;
-    if (notifier) *notifier = reinterpret_cast<PDNotifierHandle>(&gNotifierTags[gNotifierCount++ % 8]);
+    if (notifier) {
+        *notifier = reinterpret_cast<PDNotifierHandle>(&gNotifierTags[gNotifierCount++ % 8]);
+        gState.notifiers[type] = *notifier;
+    }
     return kNoErr;
 }
 
