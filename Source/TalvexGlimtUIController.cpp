@@ -42,7 +42,10 @@ void TalvexGlimtUIController::ExecuteCommand(const trml::event::Event* event)
     const pd::UnicodeString payload(event->data, kPDPlatformEncoding);
 }
 
-void TalvexGlimtUIController::RedrawPreview() { SendEvent("TalvexRedrawPreview", "MarkedObjectsUpdatePanel", "<payload></payload>"); }
+void TalvexGlimtUIController::RedrawPreview()
+{
+    SendEvent("TalvexRedrawPreview", "MarkedObjectsUpdatePanel", "<payload></payload>");
+}
 
 void TalvexGlimtUIController::SendEvent(const char* eventName, const char* sender, const std::string& payload) const
 {

@@ -32,7 +32,14 @@ ZBErr RouteMessage(const char* caller, const char* selector, void* message)
                 result = kOutOfMemoryErr;
             } else {
                 header->globals = plugin;
-                result = plugin->StartupPlugin(interfaceMessage);
+                try {
+                    result = plugin->StartupPlugin(interfaceMessage);
+                } catch (...) {
+                    // A start-up that throws leaves no object behind either; the code is mapped by PluginMain.
+                    delete plugin;
+                    header->globals = nullptr;
+                    throw;
+                }
                 if (result != kNoErr) {
                     delete plugin;
                     plugin = nullptr;

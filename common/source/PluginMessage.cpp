@@ -38,7 +38,8 @@ ZBErr Plugin::Message(const char* caller, const char* selector, void* message)
         AppContext context(fPluginRef);
         ZBErr result = kNoErr;
         if (notifier && Is(notifier->type, kPDApplicationStartedNotifier)) result = PostStartupPlugin();
-        if ((result == kNoErr || result == kUnhandledMsgErr) && Is(selector, kPDNotifySelector)) result = Notify(notifier);
+        if ((result == kNoErr || result == kUnhandledMsgErr) && Is(selector, kPDNotifySelector))
+            result = Notify(notifier);
         return result;
     } else if (Is(caller, kPDActionCaller)) {
         if (Is(selector, kPDDoActionSelector)) return GoAction(static_cast<PDActionMessage*>(message));

@@ -43,9 +43,15 @@ Fn AsEntryPoint(void* symbol) noexcept
     platform::ReleaseBundle(library);
     return true;
 }
-[[maybe_unused]] bool CloseLibrary(platform::ModuleHandle library) noexcept { return !library || platform::FreeModule(library); }
+[[maybe_unused]] bool CloseLibrary(platform::ModuleHandle library) noexcept
+{
+    return !library || platform::FreeModule(library);
+}
 // A bundle can be asked whether its code is loaded; a bound module is loaded.
-[[maybe_unused]] bool CodeLoaded(platform::BundleRef library) noexcept { return platform::BundleIsExecutableLoaded(library); }
+[[maybe_unused]] bool CodeLoaded(platform::BundleRef library) noexcept
+{
+    return platform::BundleIsExecutableLoaded(library);
+}
 [[maybe_unused]] bool CodeLoaded(platform::ModuleHandle) noexcept { return true; }
 
 }  // namespace
