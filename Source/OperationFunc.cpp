@@ -2,6 +2,7 @@
 #include <new>
 
 #include "AppContext.h"
+#include "ErrorFirewall.h"
 #include "TalvexGlimtUIController.h"
 #include "TalvexPluginDialogPlugin.h"
 #include "pendrake/IPDError.h"
@@ -27,14 +28,10 @@ void ReportListenerError(ZBErr code) noexcept
 extern "C" void OperationFunc(const trml::event::Event* event, void* context)
 {
     if (!event || !context) return;
-    try {
+    const ZBErr result = CodeOfWork([&] {
         const AppContext appContext(gPlugin ? gPlugin->GetPluginRef() : nullptr);
         static_cast<TalvexGlimtUIController*>(context)->ExecuteCommand(event);
-    } catch (const pd::Error& error) {
-        ReportListenerError(error.Code());
-    } catch (const std::bad_alloc&) {
-        ReportListenerError(kOutOfMemoryErr);
-    } catch (...) {
-        ReportListenerError(kCantHappenErr);
-    }
+        return kNoErr;
+    });
+    if (result != kNoErr) ReportListenerError(result);
 }

@@ -7,6 +7,7 @@
 #include <new>
 
 #include "Edition.h"
+#include "ErrorFirewall.h"
 #include "Plugin.h"
 #include "Suites.h"
 #include "pendrake/IPDError.h"
@@ -84,15 +85,9 @@ ZBErr RouteMessage(const char* caller, const char* selector, void* message)
 
 extern "C" ZBErr PluginMain(const char* caller, const char* selector, void* message)
 {
-    try {
+    return CodeOfWork([&]() -> ZBErr {
         // Every message record starts with the common header; without one there is nothing to act on.
         if (!message) return kBadParameterErr;
         return RouteMessage(caller, selector, message);
-    } catch (const pd::Error& error) {
-        return error.Code();
-    } catch (const std::bad_alloc&) {
-        return kOutOfMemoryErr;
-    } catch (...) {
-        return kCantHappenErr;
-    }
+    });
 }

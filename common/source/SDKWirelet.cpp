@@ -4,6 +4,7 @@
 #include <new>
 #include <type_traits>
 
+#include "ErrorFirewall.h"
 #include "pendrake/IPDError.h"
 #include "pendrake/IPDFilePath.h"
 
@@ -59,15 +60,7 @@ Fn AsEntryPoint(void* symbol) noexcept
 ZBErr SDKWirelet::Load(const PDFoldersSuite5* folders) noexcept
 {
     Unload();
-    try {
-        if (const ZBErr error = LoadLibrary(folders)) return error;
-    } catch (const pd::Error& error) {
-        return error.Code();
-    } catch (const std::bad_alloc&) {
-        return kOutOfMemoryErr;
-    } catch (...) {
-        return kCantHappenErr;
-    }
+    if (const ZBErr error = CodeOfWork([&] { return LoadLibrary(folders); })) return error;
     return BindEntryPoints();
 }
 
