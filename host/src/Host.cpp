@@ -1,6 +1,7 @@
 #include "host/Host.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <stdexcept>
 
 #include "pendrake/ZBBasic.h"
@@ -206,6 +207,38 @@ int32_t Host::Notify(const std::string& type, void* notifyData)
         ++delivered;
     }
     return delivered;
+}
+
+ZBErr Host::AllocateBlock(std::size_t size, const char* name, void** block)
+{
+    if (!block) return kBadParameterErr;
+    *block = std::malloc(size ? size : 1);
+    if (!*block) return kOutOfMemoryErr;
+    fBlocks[*block] = {size, name ? name : ""};
+    return kNoErr;
+}
+
+ZBErr Host::DisposeBlock(void* block, const char* operation)
+{
+    if (fBlocks.erase(block) == 0) {
+        fChecks.Violation(std::string(operation) + " of a block the host did not hand out");
+        return kBadParameterErr;
+    }
+    std::free(block);
+    return kNoErr;
+}
+
+ZBErr Host::ReallocateBlock(void* block, std::size_t newSize, const char* name, void** newBlock)
+{
+    const auto found = fBlocks.find(block);
+    if (found == fBlocks.end() || !newBlock) return kBadParameterErr;
+    void* moved = std::realloc(block, newSize ? newSize : 1);
+    if (!moved) return kOutOfMemoryErr;
+    const std::string keptName = name ? name : found->second.name;
+    fBlocks.erase(found);
+    fBlocks[moved] = {newSize, keptName};
+    *newBlock = moved;
+    return kNoErr;
 }
 
 int32_t Host::PanelServiceReady() { return Notify(kPDWireletSetupCompleteNotifier); }

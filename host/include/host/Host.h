@@ -93,6 +93,11 @@ public:
     std::vector<std::unique_ptr<PDNotifierOpaque>>& Notifiers() { return fNotifiers; }
     PDNotifierOpaque* FindNotifier(const void* handle) const;
     std::map<void*, BlockInfo>& Blocks() { return fBlocks; }
+    // The block store behind the Basic and the Blocks suites. Dispose and Reallocate refuse (and record) a
+    // pointer the host did not hand out; operation names the suite call for that record.
+    ZBErr AllocateBlock(std::size_t size, const char* name, void** block);
+    ZBErr DisposeBlock(void* block, const char* operation);
+    ZBErr ReallocateBlock(void* block, std::size_t newSize, const char* name, void** newBlock);
     std::vector<std::string>& Alerts() { return fAlerts; }
 
     // Application contexts: pushed by the Context suite, innermost last.

@@ -1,4 +1,3 @@
-#include <cstdlib>
 #include <cstring>
 
 #include "CoreSuites.h"
@@ -34,41 +33,17 @@ ZBBoolean IsEqual(const char* a, const char* b)
 
 ZBErr AllocateBlock(size_t size, void** block)
 {
-    return HostCall("AllocateBlock", [&](Host& host) {
-        if (!block) return kBadParameterErr;
-        *block = std::malloc(size ? size : 1);
-        if (!*block) return kOutOfMemoryErr;
-        host.Blocks()[*block] = {size, "Basic suite block"};
-        return kNoErr;
-    });
+    return HostCall("AllocateBlock", [&](Host& host) { return host.AllocateBlock(size, "Basic suite block", block); });
 }
 
 ZBErr FreeBlock(void* block)
 {
-    return HostCall("FreeBlock", [&](Host& host) {
-        if (host.Blocks().erase(block) == 0) {
-            host.GetChecks().Violation("FreeBlock of a block the host did not hand out");
-            return kBadParameterErr;
-        }
-        std::free(block);
-        return kNoErr;
-    });
+    return HostCall("FreeBlock", [&](Host& host) { return host.DisposeBlock(block, "FreeBlock"); });
 }
 
 ZBErr ReallocateBlock(void* block, size_t newSize, void** newBlock)
 {
-    return HostCall("ReallocateBlock", [&](Host& host) {
-        const auto found = host.Blocks().find(block);
-        if (found == host.Blocks().end() || !newBlock) return kBadParameterErr;
-        void* moved = std::realloc(block, newSize ? newSize : 1);
-        if (!moved) return kOutOfMemoryErr;
-        BlockInfo info = found->second;
-        info.size = newSize;
-        host.Blocks().erase(found);
-        host.Blocks()[moved] = info;
-        *newBlock = moved;
-        return kNoErr;
-    });
+    return HostCall("ReallocateBlock", [&](Host& host) { return host.ReallocateBlock(block, newSize, nullptr, newBlock); });
 }
 
 ZBErr Undefined() { return kCantHappenErr; }

@@ -1,5 +1,3 @@
-#include <cstdlib>
-
 #include "CoreSuites.h"
 #include "HostCall.h"
 #include "pendrake/ZBBlocks.h"
@@ -9,39 +7,17 @@ namespace {
 
 ZBErr AllocateBlock(size_t size, const char* name, void** block)
 {
-    return HostCall("AllocateBlock", [&](Host& host) {
-        if (!block) return kBadParameterErr;
-        *block = std::malloc(size ? size : 1);
-        if (!*block) return kOutOfMemoryErr;
-        host.Blocks()[*block] = {size, name ? name : ""};
-        return kNoErr;
-    });
+    return HostCall("AllocateBlock", [&](Host& host) { return host.AllocateBlock(size, name, block); });
 }
 
 ZBErr DisposeBlock(void* block)
 {
-    return HostCall("DisposeBlock", [&](Host& host) {
-        if (host.Blocks().erase(block) == 0) {
-            host.GetChecks().Violation("DisposeBlock of a block the host did not hand out");
-            return kBadParameterErr;
-        }
-        std::free(block);
-        return kNoErr;
-    });
+    return HostCall("DisposeBlock", [&](Host& host) { return host.DisposeBlock(block, "DisposeBlock"); });
 }
 
 ZBErr ReallocateBlock(void* block, size_t newSize, const char* name, void** newBlock)
 {
-    return HostCall("ReallocateBlock", [&](Host& host) {
-        const auto found = host.Blocks().find(block);
-        if (found == host.Blocks().end() || !newBlock) return kBadParameterErr;
-        void* moved = std::realloc(block, newSize ? newSize : 1);
-        if (!moved) return kOutOfMemoryErr;
-        host.Blocks().erase(found);
-        host.Blocks()[moved] = {newSize, name ? name : ""};
-        *newBlock = moved;
-        return kNoErr;
-    });
+    return HostCall("ReallocateBlock", [&](Host& host) { return host.ReallocateBlock(block, newSize, name, newBlock); });
 }
 
 ZBErr SizeOfBlock(void* block, size_t* size)

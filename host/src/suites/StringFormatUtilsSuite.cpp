@@ -11,22 +11,9 @@
 namespace host {
 namespace {
 
-template <typename Body>
-ZBErr WithText(const char* operation, PDUnicodeStringRef handle, Body&& body)
-{
-    return HostCall(operation, [&](Host& host) {
-        PDUnicodeStringOpaque* string = FindString(host, handle);
-        if (!string) {
-            host.GetChecks().Violation(std::string(operation) + " with an unknown string");
-            return kBadObjectErr;
-        }
-        return body(*string);
-    });
-}
-
 ZBErr StringToInteger(PDNumberFormatRef, PDUnicodeStringRef text, int32_t* value)
 {
-    return WithText("StringToInteger", text, [&](PDUnicodeStringOpaque& string) {
+    return WithString("StringToInteger", text, [&](Host&, PDUnicodeStringOpaque& string) {
         if (!value) return kBadParameterErr;
         return ParseDecimalInteger(EncodeUtf8(string.text), *value) ? kNoErr : kBadFormatErr;
     });
@@ -34,7 +21,7 @@ ZBErr StringToInteger(PDNumberFormatRef, PDUnicodeStringRef text, int32_t* value
 
 ZBErr StringToReal(PDNumberFormatRef, PDUnicodeStringRef text, double* value)
 {
-    return WithText("StringToReal", text, [&](PDUnicodeStringOpaque& string) {
+    return WithString("StringToReal", text, [&](Host&, PDUnicodeStringOpaque& string) {
         if (!value) return kBadParameterErr;
         return ParseDecimalReal(EncodeUtf8(string.text), *value) ? kNoErr : kBadFormatErr;
     });
@@ -42,7 +29,7 @@ ZBErr StringToReal(PDNumberFormatRef, PDUnicodeStringRef text, double* value)
 
 ZBErr IntegerToString(PDNumberFormatRef, int32_t value, PDUnicodeStringRef text)
 {
-    return WithText("IntegerToString", text, [&](PDUnicodeStringOpaque& string) {
+    return WithString("IntegerToString", text, [&](Host&, PDUnicodeStringOpaque& string) {
         string.text = DecodeUtf8(std::to_string(value));
         return kNoErr;
     });
@@ -50,7 +37,7 @@ ZBErr IntegerToString(PDNumberFormatRef, int32_t value, PDUnicodeStringRef text)
 
 ZBErr RealToString(PDNumberFormatRef, double value, int32_t precision, PDUnicodeStringRef text)
 {
-    return WithText("RealToString", text, [&](PDUnicodeStringOpaque& string) {
+    return WithString("RealToString", text, [&](Host&, PDUnicodeStringOpaque& string) {
         std::string written;
         if (!FormatFixed(value, precision, written)) return kBadParameterErr;
         string.text = DecodeUtf8(written);

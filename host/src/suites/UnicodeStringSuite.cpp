@@ -9,19 +9,6 @@
 namespace host {
 namespace {
 
-template <typename Body>
-ZBErr WithString(const char* operation, PDUnicodeStringRef handle, Body&& body)
-{
-    return HostCall(operation, [&](Host& host) {
-        PDUnicodeStringOpaque* string = FindString(host, handle);
-        if (!string) {
-            host.GetChecks().Violation(std::string(operation) + " with an unknown string");
-            return kBadObjectErr;
-        }
-        return body(host, *string);
-    });
-}
-
 bool Decode(const char* bytes, int32_t length, int32_t encoding, std::u16string& text)
 {
     if (!bytes) {
