@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "host/Checks.h"
+#include "host/Document.h"
 #include "host/Faults.h"
 #include "host/HostObjects.h"
 #include "host/ObjectTable.h"
@@ -100,6 +101,11 @@ public:
     ZBErr ReallocateBlock(void* block, std::size_t newSize, const char* name, void** newBlock);
     std::vector<std::string>& Alerts() { return fAlerts; }
 
+    // The open document, null when none is open. Opening one replaces (and closes) the previous one.
+    Document* CurrentDocument() const { return fDocument.get(); }
+    void OpenDocument(std::unique_ptr<Document> document) { fDocument = std::move(document); }
+    std::unique_ptr<Document> CloseDocument() { return std::move(fDocument); }
+
     // Application contexts: pushed by the Context suite, innermost last.
     PDAppContextHandle PushContext(ZBPlugin* plugin);
     bool PopContext(PDAppContextHandle saved);
@@ -124,6 +130,7 @@ private:
     std::vector<std::unique_ptr<PDNotifierOpaque>> fNotifiers;
     std::map<void*, BlockInfo> fBlocks;
     std::vector<std::string> fAlerts;
+    std::unique_ptr<Document> fDocument;
     std::function<void(ZBPlugin&)> fShutdownObserver;
 };
 

@@ -1,0 +1,181 @@
+// The host's document: layers of art objects (groups, compound paths, paths of cubic segments, text), their
+// styles, user attributes and string tags, the current layer, the page setup and documentOrigin.
+//
+// Objects and layers are reached from plug-ins through handles that are serial numbers, never addresses: a
+// handle is looked up before use, so a disposed object's handle (also one whose group went first) finds nothing,
+// and a number is never given out twice, so a new object cannot answer to an old handle.
+#ifndef HOST_DOCUMENT_H
+#define HOST_DOCUMENT_H
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+namespace host {
+
+struct Point {
+    double h = 0;
+    double v = 0;
+};
+
+struct Rect {
+    double left = 0;
+    double top = 0;
+    double right = 0;
+    double bottom = 0;
+};
+
+// One anchor with its incoming and outgoing control points, in artwork coordinates (points, y upward).
+struct Segment {
+    Point p;
+    Point in;
+    Point out;
+    bool corner = false;
+};
+
+// A colour as the Path Style suite carries it: kind 0 none, 1 gray (values[0]), 2 four-colour (cyan, magenta,
+// yellow, black, 0 to 100), 3 RGB (0 to 1).
+struct Color {
+    int16_t kind = 0;
+    double values[4] = {0, 0, 0, 0};
+};
+
+struct Style {
+    bool fillPaint = false;
+    bool strokePaint = false;
+    Color fillColor;
+    bool fillOverprint = false;
+    Color strokeColor;
+    bool strokeOverprint = false;
+    double strokeWidth = 1;
+    int16_t dashLength = 0;  // 0: solid
+    double dashOffset = 0;
+    double dash[6] = {0, 0, 0, 0, 0, 0};
+    int16_t cap = 0;
+    int16_t join = 0;
+    double miterLimit = 4;
+    bool clip = false;
+    bool lockClip = false;
+    bool evenOdd = false;
+    double resolution = 800;
+};
+
+// Tag values are kept as text; the type says how the Tag suite hands them out ("string", "integer", "real",
+// "boolean").
+struct Tag {
+    std::string name;
+    std::string type;
+    std::string value;
+};
+
+enum class ArtKind : int16_t { Group = 1, Path = 2, CompoundPath = 3, Text = 4, Placed = 5 };
+
+// User attribute bits, as the Art suite's masks.
+constexpr int32_t kAttrSelected = 1;
+constexpr int32_t kAttrLocked = 2;
+constexpr int32_t kAttrHidden = 4;
+
+struct Layer;
+
+struct Art {
+    ArtKind kind = ArtKind::Path;
+    uint64_t serial = 0;   // the handle the plug-ins see
+    std::string id;        // the SVG id, empty when it had none
+    Layer* layer = nullptr;
+    Art* parent = nullptr;  // the enclosing group or compound path, null at the top of a layer
+    int32_t attributes = 0;
+    std::vector<Tag> tags;  // in the order first set
+    Style style;
+    // Paths.
+    std::vector<Segment> segments;
+    bool closed = false;
+    // Text: the text, its baseline start and its size in points.
+    std::string text;
+    Point textOrigin;
+    double fontSize = 12;
+    std::string fontFamily;
+    // Groups and compound paths, bottom to top.
+    std::vector<std::unique_ptr<Art>> children;
+
+    const Tag* FindTag(const std::string& name) const;
+};
+
+struct Layer {
+    uint64_t serial = 0;
+    std::string name;
+    std::string id;
+    bool locked = false;
+    bool visible = true;
+    std::vector<std::unique_ptr<Art>> art;  // top level, bottom to top
+};
+
+// Where a new or moved object goes, relative to a reference object or the current layer (the Art suite's
+// paint orders).
+enum class PaintOrder : int16_t { Above = 1, Below = 2, InsideOnTop = 3, InsideOnBottom = 4, AboveAll = 5, BelowAll = 6 };
+
+class Document {
+public:
+    Document(double pageWidth, double pageHeight);
+    Document(const Document&) = delete;
+    Document& operator=(const Document&) = delete;
+
+    double PageWidth() const { return fPageWidth; }
+    double PageHeight() const { return fPageHeight; }
+    void SetPage(double width, double height);
+    // A page point minus the origin is the same point in artwork coordinates.
+    Point Origin() const { return fOrigin; }
+    void SetOrigin(Point origin) { fOrigin = origin; }
+    const std::string& FileName() const { return fFileName; }
+    void SetFileName(std::string name) { fFileName = std::move(name); }
+
+    // Layers, bottom to top. A new document has none; NewArt without a layer makes one named "Layer 1".
+    Layer& AddLayer(const std::string& name);
+    const std::vector<std::unique_ptr<Layer>>& Layers() const { return fLayers; }
+    Layer* CurrentLayer() const { return fCurrentLayer; }
+    void SetCurrentLayer(Layer* layer) { fCurrentLayer = layer; }
+    Layer* FindLayer(uint64_t serial) const;
+    Layer* FindLayerByName(const std::string& name) const;
+
+    // Makes an empty object of kind at order relative to reference (null: the current layer). Null when the
+    // order cannot be applied there (inside a path, above an object without a parent list, ...).
+    Art* NewArt(ArtKind kind, PaintOrder order, Art* reference);
+    // Moves art; false when the order cannot be applied (also into art itself or one of its children).
+    bool Reorder(Art* art, PaintOrder order, Art* reference);
+    // Removes art with everything inside it; every serial of them is dead afterwards.
+    void Dispose(Art* art);
+
+    // The live object with this serial, or null.
+    Art* Find(uint64_t serial) const;
+    Art* FindById(const std::string& id) const;
+    std::size_t ArtCount() const { return fArt.size(); }
+
+    // Every object in document order: layers bottom to top, each list bottom to top, a group before its contents.
+    void Walk(const std::function<void(Art&)>& visit) const;
+    std::vector<Art*> AllArt() const;
+
+    // Geometric bounds of the object's segments (text: its origin), in artwork coordinates. False when empty.
+    bool Bounds(const Art& art, Rect& bounds) const;
+
+private:
+    std::vector<std::unique_ptr<Art>>* ListOf(Art* parent, Layer* layer);
+    std::vector<std::unique_ptr<Art>>& SiblingsOf(Art& art);
+    void Forget(Art& art);
+    void Adopt(Art& art, Layer* layer, Art* parent);
+
+    double fPageWidth;
+    double fPageHeight;
+    Point fOrigin;
+    std::string fFileName;
+    std::vector<std::unique_ptr<Layer>> fLayers;
+    Layer* fCurrentLayer = nullptr;
+    uint64_t fNextSerial = 1;
+    std::unordered_map<uint64_t, Art*> fArt;
+};
+
+}  // namespace host
+
+#endif

@@ -1,0 +1,234 @@
+#include "host/Document.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace host {
+
+const Tag* Art::FindTag(const std::string& name) const
+{
+    for (const Tag& tag : tags)
+        if (tag.name == name) return &tag;
+    return nullptr;
+}
+
+Document::Document(double pageWidth, double pageHeight) : fPageWidth(pageWidth), fPageHeight(pageHeight) {}
+
+void Document::SetPage(double width, double height)
+{
+    fPageWidth = width;
+    fPageHeight = height;
+}
+
+Layer& Document::AddLayer(const std::string& name)
+{
+    auto layer = std::make_unique<Layer>();
+    layer->serial = fNextSerial++;
+    layer->name = name;
+    fLayers.push_back(std::move(layer));
+    if (!fCurrentLayer) fCurrentLayer = fLayers.back().get();
+    return *fLayers.back();
+}
+
+Layer* Document::FindLayer(uint64_t serial) const
+{
+    for (const auto& layer : fLayers)
+        if (layer->serial == serial) return layer.get();
+    return nullptr;
+}
+
+Layer* Document::FindLayerByName(const std::string& name) const
+{
+    for (const auto& layer : fLayers)
+        if (layer->name == name) return layer.get();
+    return nullptr;
+}
+
+Art* Document::Find(uint64_t serial) const
+{
+    const auto found = fArt.find(serial);
+    return found == fArt.end() ? nullptr : found->second;
+}
+
+Art* Document::FindById(const std::string& id) const
+{
+    Art* match = nullptr;
+    Walk([&](Art& art) {
+        if (!match && !id.empty() && art.id == id) match = &art;
+    });
+    return match;
+}
+
+std::vector<std::unique_ptr<Art>>* Document::ListOf(Art* parent, Layer* layer)
+{
+    if (parent) return &parent->children;
+    return layer ? &layer->art : nullptr;
+}
+
+std::vector<std::unique_ptr<Art>>& Document::SiblingsOf(Art& art) { return *ListOf(art.parent, art.layer); }
+
+void Document::Adopt(Art& art, Layer* layer, Art* parent)
+{
+    art.layer = layer;
+    art.parent = parent;
+    for (auto& child : art.children) Adopt(*child, layer, &art);
+}
+
+namespace {
+
+bool CanHold(const Art* container, ArtKind kind)
+{
+    if (!container) return true;  // a layer holds anything
+    if (container->kind == ArtKind::Group) return true;
+    return container->kind == ArtKind::CompoundPath && kind == ArtKind::Path;
+}
+
+// Where an object goes: the container (null with a layer for the top level) and the index in its list.
+struct Place {
+    Layer* layer = nullptr;
+    Art* parent = nullptr;
+    std::size_t index = 0;
+};
+
+std::size_t IndexIn(const std::vector<std::unique_ptr<Art>>& list, const Art* art)
+{
+    for (std::size_t i = 0; i < list.size(); ++i)
+        if (list[i].get() == art) return i;
+    return std::numeric_limits<std::size_t>::max();
+}
+
+}  // namespace
+
+Art* Document::NewArt(ArtKind kind, PaintOrder order, Art* reference)
+{
+    if (!reference && !fCurrentLayer) AddLayer("Layer 1");
+    auto art = std::make_unique<Art>();
+    art->kind = kind;
+    Art* made = art.get();
+    // Placed first at the top of the current layer, then moved where asked; an order that cannot be applied
+    // takes the object away again.
+    fCurrentLayer->art.push_back(std::move(art));
+    Adopt(*made, fCurrentLayer, nullptr);
+    made->serial = fNextSerial++;
+    fArt.emplace(made->serial, made);
+    if (!Reorder(made, order, reference)) {
+        Dispose(made);
+        return nullptr;
+    }
+    return made;
+}
+
+bool Document::Reorder(Art* art, PaintOrder order, Art* reference)
+{
+    if (!art) return false;
+    for (const Art* up = reference; up; up = up->parent)
+        if (up == art) return false;
+
+    Place place;
+    switch (order) {
+    case PaintOrder::AboveAll:
+    case PaintOrder::BelowAll:
+        // Relative to the reference's list when one is given, the current layer otherwise.
+        if (reference) {
+            place.layer = reference->layer;
+            place.parent = reference->parent;
+        } else {
+            place.layer = fCurrentLayer;
+        }
+        if (!place.layer) return false;
+        place.index = order == PaintOrder::BelowAll ? 0 : ListOf(place.parent, place.layer)->size();
+        break;
+    case PaintOrder::Above:
+    case PaintOrder::Below: {
+        if (!reference) return false;
+        place.layer = reference->layer;
+        place.parent = reference->parent;
+        const std::size_t at = IndexIn(SiblingsOf(*reference), reference);
+        place.index = order == PaintOrder::Above ? at + 1 : at;
+        break;
+    }
+    case PaintOrder::InsideOnTop:
+    case PaintOrder::InsideOnBottom:
+        if (!reference || reference->kind == ArtKind::Path || reference->kind == ArtKind::Text ||
+            reference->kind == ArtKind::Placed)
+            return false;
+        place.layer = reference->layer;
+        place.parent = reference;
+        place.index = order == PaintOrder::InsideOnBottom ? 0 : reference->children.size();
+        break;
+    default:
+        return false;
+    }
+    if (!CanHold(place.parent, art->kind)) return false;
+
+    auto& from = SiblingsOf(*art);
+    const std::size_t fromIndex = IndexIn(from, art);
+    std::unique_ptr<Art> moving = std::move(from[fromIndex]);
+    from.erase(from.begin() + static_cast<std::ptrdiff_t>(fromIndex));
+    auto& to = *ListOf(place.parent, place.layer);
+    // Removing from the same list ahead of the target shifts the target down by one.
+    if (&from == &to && fromIndex < place.index) --place.index;
+    place.index = std::min(place.index, to.size());
+    to.insert(to.begin() + static_cast<std::ptrdiff_t>(place.index), std::move(moving));
+    Adopt(*art, place.layer, place.parent);
+    return true;
+}
+
+void Document::Forget(Art& art)
+{
+    for (auto& child : art.children) Forget(*child);
+    fArt.erase(art.serial);
+}
+
+void Document::Dispose(Art* art)
+{
+    if (!art) return;
+    Forget(*art);
+    auto& list = SiblingsOf(*art);
+    list.erase(list.begin() + static_cast<std::ptrdiff_t>(IndexIn(list, art)));
+}
+
+void Document::Walk(const std::function<void(Art&)>& visit) const
+{
+    std::function<void(const std::vector<std::unique_ptr<Art>>&)> walkList =
+        [&](const std::vector<std::unique_ptr<Art>>& list) {
+            for (const auto& art : list) {
+                visit(*art);
+                walkList(art->children);
+            }
+        };
+    for (const auto& layer : fLayers) walkList(layer->art);
+}
+
+std::vector<Art*> Document::AllArt() const
+{
+    std::vector<Art*> all;
+    all.reserve(fArt.size());
+    Walk([&](Art& art) { all.push_back(&art); });
+    return all;
+}
+
+bool Document::Bounds(const Art& art, Rect& bounds) const
+{
+    bool any = false;
+    auto grow = [&](Point p) {
+        if (!any) {
+            bounds = {p.h, p.v, p.h, p.v};
+            any = true;
+            return;
+        }
+        bounds.left = std::min(bounds.left, p.h);
+        bounds.right = std::max(bounds.right, p.h);
+        bounds.bottom = std::min(bounds.bottom, p.v);
+        bounds.top = std::max(bounds.top, p.v);
+    };
+    std::function<void(const Art&)> visit = [&](const Art& a) {
+        for (const Segment& s : a.segments) grow(s.p);
+        if (a.kind == ArtKind::Text) grow(a.textOrigin);
+        for (const auto& child : a.children) visit(*child);
+    };
+    visit(art);
+    return any;
+}
+
+}  // namespace host
