@@ -1,8 +1,10 @@
 #include "TalvexGlimtUIController.h"
 
+#include "AppContext.h"
+#include "CropSettings.h"
 #include "PanelNames.h"
-#include "TalvexPluginDialogSuites.h"
-#include "pendrake/IPDUnicodeString.h"
+#include "PanelPayloads.h"
+#include "TalvexPluginDialogPlugin.h"
 
 namespace {
 
@@ -14,7 +16,15 @@ TalvexGlimtUIController::TalvexGlimtUIController() : GlimtUIController(PanelExte
 
 TalvexGlimtUIController::~TalvexGlimtUIController() = default;
 
-void TalvexGlimtUIController::Init() {}
+void TalvexGlimtUIController::Init()
+{
+    {
+        // The preference store is read on the plug-in's behalf.
+        const AppContext appContext(gPlugin ? gPlugin->GetPluginRef() : nullptr);
+        LoadCropSettings();
+    }
+    // The output side's start-up (the cutting application's path, the cut data file name) follows here.
+}
 
 int32_t TalvexGlimtUIController::LoadExtension() { return GlimtUIController::LoadExtension(); }
 
@@ -34,27 +44,26 @@ int32_t TalvexGlimtUIController::SendData() { return 0; }
 
 void TalvexGlimtUIController::ParseData(const char*) {}
 
-void TalvexGlimtUIController::ExecuteCommand(const trml::event::Event* event)
+void TalvexGlimtUIController::RedrawPreview() { SendPanelEvent(kRedrawPreviewEvent, RedrawPayload()); }
+
+void TalvexGlimtUIController::SendPreviewInfoEvent(bool existCropMark, const std::vector<int32_t>& indexes) const
 {
-    if (!event) return;
-    // The payload in the host's platform encoding; null data is the empty payload. No operation is dispatched
-    // from it yet: the payload is released unread.
-    const pd::UnicodeString payload(event->data, kPDPlatformEncoding);
+    SendPanelEvent(kPreviewInfoEvent, PreviewInfoPayload(existCropMark, indexes));
 }
 
-void TalvexGlimtUIController::RedrawPreview()
+void TalvexGlimtUIController::DispMessage(int32_t number) const
 {
-    SendEvent("TalvexRedrawPreview", "MarkedObjectsUpdatePanel", "<payload></payload>");
+    SendPanelEvent(kDispMessageEvent, MessagePayload(number));
 }
 
-void TalvexGlimtUIController::SendEvent(const char* eventName, const char* sender, const std::string& payload) const
+void TalvexGlimtUIController::SendPanelEvent(const PanelEventName& event, const std::string& payload) const
 {
-    const std::string type = EventType(eventName);
-    trml::event::Event event{};
-    event.type = type.c_str();
-    event.scope = 1;
-    event.sender = sender;
-    event.extension = nullptr;
-    event.data = payload.c_str();
-    fWirelet.DispatchEvent(&event);
+    const std::string type = EventType(event.name);
+    trml::event::Event record{};
+    record.type = type.c_str();
+    record.scope = 1;
+    record.sender = event.sender;
+    record.extension = nullptr;
+    record.data = payload.c_str();
+    fWirelet.DispatchEvent(&record);
 }

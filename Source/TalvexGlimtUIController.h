@@ -1,11 +1,17 @@
 // TalvexGlimtUIController: markplug's panel controller. It listens for the panel's "OperationClicked" events
-// and handles each one inside the listener call.
+// and handles each one inside the listener call: the crop marks operations here and in cropmarks/, the cut
+// marking and output operations of the cut output side.
 #ifndef MARKPLUG_TALVEXGLIMTUICONTROLLER_H
 #define MARKPLUG_TALVEXGLIMTUICONTROLLER_H
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "GlimtUIController.h"
+#include "PanelEvents.h"
+#include "pendrake/IPDUnicodeString.h"
+#include "pendrake/PDTypes.h"
 #include "pendrake/PanelEvent.h"
 
 class TalvexGlimtUIController : public GlimtUIController {
@@ -21,16 +27,55 @@ public:
     int32_t SendData() override;
     void ParseData(const char* data) override;
 
-    // Handles one "OperationClicked" event; the record is valid during the call only.
+    // Handles one "OperationClicked" event: runs the operation its payload names. The record is valid during
+    // the call only.
     void ExecuteCommand(const trml::event::Event* event);
     // Tells the panel to redraw its preview.
     void RedrawPreview();
 
+    // Crop settings and their reports to the panel.
+    // Stores W, L, X, Y (millimetres), MachineType and CropCount of the payload as the current crop settings.
+    void SetCropParameters(const pd::UnicodeString& payload);
+    // The fixed list of cutter models.
+    void SendMachineTypeList();
+    // The default crop settings of every model.
+    void SendCropmarkParamList();
+    // The crop frame for the current settings and the crop offset; nothing when the frame hangs from the page
+    // top and no document is open.
+    void SendCropCorner();
+
+    // Crop marks in the current document.
+    // Whether any object of the current document carries the crop mark tag.
+    bool HasCropMarks();
+    // true: builds the marks for the current settings; false: deletes every mark.
+    void DoCropMark(bool build);
+    // One filled circle centred on point (page coordinates), tagged with index.
+    void BuildCropMark(PDRealPoint point, PDReal radius, int16_t index);
+    // The five corner-bracket strokes around rect (page coordinates), tagged firstIndex to firstIndex + 4.
+    void BuildToolMark(const PDRealRect& rect, int16_t firstIndex);
+    // Disposes of every object that carries the crop mark tag.
+    void DeleteCropMarks();
+
+    // Cut marking, path preparation, output and help.
+    void CreateOutline();
+    void ExecuteTalvexOut(const pd::UnicodeString& payload);
+    void OutlinePath();
+    void OffsetPath();
+    void UnitePath();
+    void MarkingFromSelection();
+    void PerforationMarkingFromSelection();
+    void ExecuteHelp(const pd::UnicodeString& payload);
+    void SendPreviewInfo(const pd::UnicodeString& payload);
+    void SetCutConditions(const pd::UnicodeString& payload);
+
 private:
+    // Fills the model tables and the crop settings, from the host's preference store where it holds them.
     void Init();
-    // Sends PanelEventNamespace + "." + eventName with scope 1 and no addressed extension; the result of the
-    // dispatch is not acted upon.
-    void SendEvent(const char* eventName, const char* sender, const std::string& payload) const;
+    // Sends the event with scope 1 and no addressed extension; the result of the dispatch is not acted upon.
+    void SendPanelEvent(const PanelEventName& event, const std::string& payload) const;
+    // The senders of the preview information and of a message number.
+    void SendPreviewInfoEvent(bool existCropMark, const std::vector<int32_t>& indexes) const;
+    void DispMessage(int32_t number) const;
 };
 
 // The panel listener. A null event or context is ignored; otherwise the event is handled by the controller given

@@ -2,11 +2,21 @@
 #ifndef PENDRAKE_COMMANDS_H
 #define PENDRAKE_COMMANDS_H
 
+#include <iosfwd>
+#include <string>
+
 #include "HostSession.h"
 
 namespace pendrake {
 
+struct PanelOptions {
+    SessionOptions session;   // session.artwork is the document to open
+    std::string saveAs;       // where to write the document after the last line; empty: not written
+    std::string inputName = "stdin";  // names the input in messages
+};
+
 int RunStart(const SessionOptions& options);
+int RunPanel(const PanelOptions& options, std::istream& in, std::ostream& out, std::ostream& err);
 
 }  // namespace pendrake
 

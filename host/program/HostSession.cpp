@@ -1,9 +1,11 @@
 #include "HostSession.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <ostream>
 
 #include "host/PanelLink.h"
+#include "host/Svg.h"
 #include "pendrake/PDFolders.h"
 
 namespace pendrake {
@@ -15,15 +17,38 @@ std::string ProgramFolder()
     return error ? std::filesystem::current_path().string() : self.parent_path().string();
 }
 
+std::string DefaultPreferencesFile()
+{
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    const char* home = std::getenv("HOME");
+    std::string folder;
+    if (config && *config)
+        folder = config;
+    else if (home && *home)
+        folder = std::string(home) + "/.config";
+    else
+        return {};
+    return folder + "/Pendrake/Preferences.ini";
+}
+
 HostSession::HostSession(const SessionOptions& options, std::ostream& log)
 {
-    const std::string app = ProgramFolder();
+    const std::string app = options.appFolder.empty() ? ProgramFolder() : options.appFolder;
     host::HostOptions hostOptions;
     hostOptions.folders[kPDApplicationFolderType] = app;
     hostOptions.folders[kPDApplicationSupportFolderType] = app;
     hostOptions.folders[kPDPluginsFolderType] = app + "/Plug-ins";
     fHost = std::make_unique<host::Host>(hostOptions);
     host::LinkPanelService(*fHost);
+
+    fPreferencesFile = options.preferences;
+    if (fPreferencesFile.empty()) {
+        const std::string standard = DefaultPreferencesFile();
+        std::error_code error;
+        if (!standard.empty() && std::filesystem::exists(standard, error)) fPreferencesFile = standard;
+    }
+    if (!fPreferencesFile.empty()) fHost->GetPreferences().Load(fPreferencesFile);
+    if (!options.artwork.empty()) fHost->OpenDocument(host::ReadSvgFile(options.artwork));
 
     fPluginsFolder = options.pluginsFolder.empty() ? app + "/Plug-ins/" + options.edition : options.pluginsFolder;
     for (const auto& problem : fHost->LoadPluginsFrom(fPluginsFolder)) {
@@ -35,5 +60,10 @@ HostSession::HostSession(const SessionOptions& options, std::ostream& log)
 }
 
 HostSession::~HostSession() { fHost->ShutdownAll(); }
+
+void HostSession::SavePreferences()
+{
+    if (!fPreferencesFile.empty() && fHost->GetPreferences().Changed()) fHost->GetPreferences().Save(fPreferencesFile);
+}
 
 }  // namespace pendrake

@@ -14,24 +14,34 @@ namespace pendrake {
 struct SessionOptions {
     std::string edition = "windows";  // which feature set of markplug: "windows" or "macos"
     std::string pluginsFolder;        // empty: Plug-ins/<edition> beside the program
+    std::string artwork;              // an SVG file to open before the plug-ins start; empty: no document
+    std::string preferences;          // the preference file; empty: DefaultPreferencesFile() when it exists
+    std::string appFolder;            // the installed layout's root; empty: ProgramFolder()
 };
+
+// $XDG_CONFIG_HOME/Pendrake/Preferences.ini, or ~/.config/Pendrake/Preferences.ini.
+std::string DefaultPreferencesFile();
 
 // The folder that holds the program (and the panel service library).
 std::string ProgramFolder();
 
 class HostSession {
 public:
-    // Loads and starts; problems with single modules are written to log and the others still run.
+    // Reads the preferences and the artwork (a bad file throws, naming the file and the place), then loads and
+    // starts the plug-ins; problems with single modules are written to log and the others still run.
     HostSession(const SessionOptions& options, std::ostream& log);
     ~HostSession();
 
     host::Host& Host() { return *fHost; }
     const std::string& PluginsFolder() const { return fPluginsFolder; }
     int LoadProblems() const { return fLoadProblems; }
+    // Writes the preference file when something changed the preferences.
+    void SavePreferences();
 
 private:
     std::unique_ptr<host::Host> fHost;
     std::string fPluginsFolder;
+    std::string fPreferencesFile;
     int fLoadProblems = 0;
 };
 

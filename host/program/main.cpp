@@ -1,63 +1,64 @@
 // pendrake: the host substitute as a program.
-#include <cstring>
 #include <exception>
 #include <iostream>
 #include <string>
+
+#include <CLI/CLI.hpp>
 
 #include "Commands.h"
 
 namespace {
 
-const char kUsage[] =
-    "Usage: pendrake COMMAND [OPTIONS]\n"
-    "\n"
-    "Commands:\n"
-    "  start      start the host with its plug-ins, show what they did, and shut down\n"
-    "\n"
-    "Options:\n"
-    "  --edition windows|macos   which feature set of the cutting plug-in to load (default windows)\n"
-    "  --plugins DIR             load the plug-ins of DIR instead of Plug-ins/<edition> beside the program\n"
-    "  -h, --help                show this text\n"
-    "\n"
-    "Exit codes: 0 success, 1 a plug-in failed to load or start, 2 wrong usage.\n";
+const char kExitCodes[] = "Exit codes: 0 success, 1 a file, a plug-in or a panel line failed, 2 wrong usage.";
 
-int Usage(const std::string& problem)
+void AddSessionOptions(CLI::App& command, pendrake::SessionOptions& options)
 {
-    std::cerr << "pendrake: " << problem << "\n\n" << kUsage;
-    return 2;
+    command.add_option("--edition", options.edition, "feature set of the cutting plug-in to load")
+        ->check(CLI::IsMember({"windows", "macos"}))
+        ->default_str("windows");
+    command.add_option("--plugins", options.pluginsFolder, "load the plug-ins of DIR instead of Plug-ins/<edition>")
+        ->type_name("DIR");
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
+    CLI::App app("pendrake: the drawing host substitute that runs the cutting plug-ins.", "pendrake");
+    app.footer(kExitCodes);
+    app.require_subcommand(1);
+
+    pendrake::SessionOptions startOptions;
+    CLI::App* start = app.add_subcommand("start", "start the host with its plug-ins, show what they did, shut down");
+    AddSessionOptions(*start, startOptions);
+
+    pendrake::PanelOptions panelOptions;
+    CLI::App* panel = app.add_subcommand(
+        "panel",
+        "open ARTWORK.svg and play the plug-in's panel from standard input: a line starting with \"<\" is sent as "
+        "one OperationClicked payload, \"!select ID[,ID...]|all|none\" changes the selection, \"!layer NAME\" "
+        "makes a layer current; every event the plug-ins dispatch is printed as one JSON line");
+    panel->add_option("artwork", panelOptions.session.artwork, "the SVG document to open")
+        ->required()
+        ->type_name("ARTWORK.svg");
+    AddSessionOptions(*panel, panelOptions.session);
+    panel->add_option("--prefs", panelOptions.session.preferences,
+                      "preference file (default: $XDG_CONFIG_HOME/Pendrake/Preferences.ini when it exists)")
+        ->type_name("FILE");
+    panel->add_option("--save", panelOptions.saveAs, "write the document here after the last line")
+        ->type_name("OUT.svg");
+
     try {
-        std::string command;
-        pendrake::SessionOptions options;
-        for (int i = 1; i < argc; ++i) {
-            const std::string arg = argv[i];
-            if (arg == "-h" || arg == "--help") {
-                std::cout << kUsage;
-                return 0;
-            }
-            if (arg == "--edition" || arg == "--plugins") {
-                if (i + 1 >= argc) return Usage(arg + " needs a value");
-                const std::string value = argv[++i];
-                if (arg == "--edition") {
-                    if (value != "windows" && value != "macos") return Usage("unknown edition " + value);
-                    options.edition = value;
-                } else {
-                    options.pluginsFolder = value;
-                }
-            } else if (command.empty() && arg.rfind("-", 0) != 0) {
-                command = arg;
-            } else {
-                return Usage("unexpected argument " + arg);
-            }
-        }
-        if (command.empty()) return Usage("no command given");
-        if (command == "start") return pendrake::RunStart(options);
-        return Usage("unknown command " + command);
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        if (error.get_exit_code() == 0) return app.exit(error);
+        std::cerr << "pendrake: " << error.what() << "\n\n" << app.help();
+        return 2;
+    }
+
+    try {
+        if (*start) return pendrake::RunStart(startOptions);
+        return pendrake::RunPanel(panelOptions, std::cin, std::cout, std::cerr);
     } catch (const std::exception& error) {
         std::cerr << "pendrake: " << error.what() << '\n';
         return 1;

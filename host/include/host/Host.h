@@ -17,6 +17,7 @@
 #include "host/HostObjects.h"
 #include "host/ObjectTable.h"
 #include "host/PluginRecord.h"
+#include "host/Preferences.h"
 #include "host/SuiteRegistry.h"
 
 namespace host {
@@ -103,13 +104,24 @@ public:
 
     // The open document, null when none is open. Opening one replaces (and closes) the previous one.
     Document* CurrentDocument() const { return fDocument.get(); }
-    void OpenDocument(std::unique_ptr<Document> document) { fDocument = std::move(document); }
+    void OpenDocument(std::unique_ptr<Document> document)
+    {
+        fDocument = std::move(document);
+        ++fDocumentNumber;
+    }
+    // Counts the documents opened, so that each open document has a handle of its own.
+    uint64_t DocumentNumber() const { return fDocumentNumber; }
     std::unique_ptr<Document> CloseDocument() { return std::move(fDocument); }
 
     // Application contexts: pushed by the Context suite, innermost last.
     PDAppContextHandle PushContext(ZBPlugin* plugin);
     bool PopContext(PDAppContextHandle saved);
     std::size_t ContextDepth() const { return fContexts.size(); }
+
+    // The preference store of the Preference suite.
+    Preferences& GetPreferences() { return fPreferences; }
+    // Lists of the Matching Art suite that plug-ins have not disposed yet, by address.
+    std::map<const void*, std::unique_ptr<PDArtHandle[]>>& MatchLists() { return fMatchLists; }
 
     // Called when a plug-in is shut down, before its module may go: the panel service drops its listeners.
     void SetShutdownObserver(std::function<void(ZBPlugin&)> observer) { fShutdownObserver = std::move(observer); }
@@ -131,6 +143,9 @@ private:
     std::map<void*, BlockInfo> fBlocks;
     std::vector<std::string> fAlerts;
     std::unique_ptr<Document> fDocument;
+    uint64_t fDocumentNumber = 0;
+    Preferences fPreferences;
+    std::map<const void*, std::unique_ptr<PDArtHandle[]>> fMatchLists;
     std::function<void(ZBPlugin&)> fShutdownObserver;
 };
 

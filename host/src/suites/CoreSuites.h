@@ -22,6 +22,14 @@ void OfferUnicodeStringSuite(SuiteRegistry& registry);
 void OfferStringFormatUtilsSuite(SuiteRegistry& registry);
 void OfferUserSuite(SuiteRegistry& registry);
 void OfferRuntimeSuite(SuiteRegistry& registry);
+void OfferDocumentSuite(SuiteRegistry& registry);
+void OfferArtSuite(SuiteRegistry& registry);
+void OfferPathSuite(SuiteRegistry& registry);
+void OfferPathStyleSuite(SuiteRegistry& registry);
+void OfferTagSuite(SuiteRegistry& registry);
+void OfferMatchingArtSuite(SuiteRegistry& registry);
+void OfferLayerSuite(SuiteRegistry& registry);
+void OfferPreferenceSuite(SuiteRegistry& registry);
 void OfferDocumentSuitesPending(SuiteRegistry& registry);
 
 inline void OfferCoreSuites(SuiteRegistry& registry)
@@ -39,6 +47,14 @@ inline void OfferCoreSuites(SuiteRegistry& registry)
     OfferStringFormatUtilsSuite(registry);
     OfferUserSuite(registry);
     OfferRuntimeSuite(registry);
+    OfferDocumentSuite(registry);
+    OfferArtSuite(registry);
+    OfferPathSuite(registry);
+    OfferPathStyleSuite(registry);
+    OfferTagSuite(registry);
+    OfferMatchingArtSuite(registry);
+    OfferLayerSuite(registry);
+    OfferPreferenceSuite(registry);
     OfferDocumentSuitesPending(registry);
 }
 

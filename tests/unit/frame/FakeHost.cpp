@@ -1,6 +1,7 @@
 #include "FakeHost.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstring>
 #include <filesystem>
 
@@ -47,6 +48,20 @@ ZBErr StringLength(PDUnicodeStringRef string, int32_t* length)
     *length = static_cast<int32_t>(Text(string)->size());
     return kNoErr;
 }
+ZBErr FindString(PDUnicodeStringRef string, PDUnicodeStringRef text, int32_t from, int32_t* position)
+{
+    const std::size_t found = Text(string)->find(*Text(text), from < 0 ? 0 : static_cast<std::size_t>(from));
+    *position = found == std::string::npos ? kPDStringNotFound : static_cast<int32_t>(found);
+    return kNoErr;
+}
+ZBErr Substring(PDUnicodeStringRef string, int32_t position, int32_t count, PDUnicodeStringRef* part)
+{
+    const std::string& text = *Text(string);
+    const std::size_t from = std::min(static_cast<std::size_t>(position < 0 ? 0 : position), text.size());
+    *part = Ref(new std::string(text.substr(from, count < 0 ? std::string::npos : static_cast<std::size_t>(count))));
+    ++gState.liveStrings;
+    return kNoErr;
+}
 ZBErr ExportString(PDUnicodeStringRef string, int32_t, char* buffer, int32_t bufferSize, int32_t* length)
 {
     const std::string& text = *Text(string);
@@ -57,6 +72,18 @@ ZBErr ExportString(PDUnicodeStringRef string, int32_t, char* buffer, int32_t buf
     buffer[count] = '\0';
     return count == text.size() ? kNoErr : kBadParameterErr;
 }
+
+// Whole texts of digits with an optional sign; nothing else is a number here.
+ZBErr StringToInteger(PDNumberFormatRef, PDUnicodeStringRef text, int32_t* value)
+{
+    const std::string& digits = *Text(text);
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), *value);
+    return error == std::errc() && end == digits.data() + digits.size() && !digits.empty() ? kNoErr : kBadFormatErr;
+}
+ZBErr StringToReal(PDNumberFormatRef, PDUnicodeStringRef, double*) { return kBadFormatErr; }
+
+// An empty preference store.
+ZBErr GetIntegerPreference(const char*, const char*, int32_t*) { return kNoSuchKeyErr; }
 
 ZBErr NewFilePath(PDFilePathRef* path)
 {
@@ -156,8 +183,10 @@ const PDContextSuite7 kContext = {PushAppContext, PopAppContext};
 const PDFoldersSuite5 kFolders = {FindFolder};
 const PDFilePathSuite4 kFilePath = {NewFilePath, DisposeFilePath, nullptr, AddComponent, PathExists, GetFullPath,
                                     nullptr};
-const PDUnicodeStringSuite8 kUnicodeString = {NewString, DisposeString, CopyString, StringLength, nullptr, nullptr,
-                                              nullptr, ExportString};
+const PDUnicodeStringSuite8 kUnicodeString = {NewString, DisposeString, CopyString, StringLength, FindString,
+                                              Substring, nullptr, ExportString};
+const PDStringFormatUtilsSuite3 kStringFormatUtils = {StringToInteger, StringToReal, nullptr, nullptr};
+const PDPreferenceSuite6 kPreference = {GetIntegerPreference, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr};
 const PDPluginSuite5 kPlugin = {nullptr, SetPluginOptions};
 // Served for every other name: a table of nulls that no test calls.
 const void* const kDummySuite[16] = {};
@@ -172,6 +201,8 @@ const void* SuiteFor(const std::string& name)
     if (name == kPDFilePathSuite) return &kFilePath;
     if (name == kPDUnicodeStringSuite) return &kUnicodeString;
     if (name == kPDPluginSuite) return &kPlugin;
+    if (name == kPDStringFormatUtilsSuite) return &kStringFormatUtils;
+    if (name == kPDPreferenceSuite) return &kPreference;
     return kDummySuite;
 }
 

@@ -108,6 +108,9 @@ TEST_F(FRAME_SUITE(FrameMarkplugLifecycle), StartupHoldsTheSuitesAddsTheNotifier
                   "AddNotifier Plugin App Started Notifier | PD Application Started Notifier",
                   "AcquirePlugin",
                   std::string("FindFolder ") + (kMacEdition ? "52" : "0"),
+                  // The stored crop settings are read on the plug-in's behalf.
+                  "PushAppContext",
+                  "PopAppContext",
                   "AddNotifier ThisPlugin_Shutdown PD Application Shutdown Notifier | PD Application Shutdown Notifier",
                   "AddNotifier ThisPlugin_Redraw | PD Art Selection Changed Notifier",
                   "AddNotifier Register Event Notify | PD TRML Wirelet Setup Complete",

@@ -1,0 +1,25 @@
+// Deleting the crop marks: every object that carries the tag goes, wherever it lies and whatever the user did to
+// it; untagged objects stay.
+#include "CropMarkObjects.h"
+#include "TalvexGlimtUIController.h"
+#include "TalvexPluginDialogSuites.h"
+
+namespace {
+
+// An object of the list may have gone with a tagged group before its turn; it is not asked about.
+bool StillExists(PDArtHandle art) noexcept
+{
+    ZBBoolean valid = 0;
+    return sPDArt->ValidArt(art, &valid) == kNoErr && valid;
+}
+
+}  // namespace
+
+void TalvexGlimtUIController::DeleteCropMarks()
+{
+    if (!sPDArt) return;
+    const DocumentArtList art;
+    for (const PDArtHandle object : art) {
+        if (StillExists(object) && CarriesCropMarkTag(object)) sPDArt->DisposeArt(object);
+    }
+}

@@ -1,0 +1,36 @@
+// Building the crop marks for the current settings, or deleting them. Building does not delete an earlier set;
+// the caller does.
+#include "CropFrame.h"
+#include "CropSettings.h"
+#include "TalvexGlimtUIController.h"
+
+void TalvexGlimtUIController::DoCropMark(bool build)
+{
+    if (!build) {
+        DeleteCropMarks();
+        return;
+    }
+    const PDReal r = ToEditionPoints(cropRadius);
+    CropFrame frame{};
+    if (!GetCropmarkCorner(&frame)) return;  // a frame hung from the page top needs an open document
+    switch (SelectCropLayout()) {
+    case CropLayout::TopThree:
+        BuildCropMark({frame.left, frame.top}, r, 1);
+        BuildCropMark({frame.right, frame.top}, r, 2);
+        BuildCropMark({frame.left, frame.bottom}, r, 3);
+        break;
+    case CropLayout::BottomThree:
+        BuildCropMark({frame.left, frame.bottom}, r, 1);
+        BuildCropMark({frame.right, frame.bottom}, r, 2);
+        BuildCropMark({frame.left, frame.top}, r, 3);
+        break;
+    case CropLayout::BottomFour:
+        BuildCropMark({frame.left, frame.bottom}, r, 1);
+        BuildCropMark({frame.right, frame.bottom}, r, 2);
+        BuildCropMark({frame.left, frame.top}, r, 3);
+        BuildCropMark({frame.right, frame.top}, r, 4);
+        // The frame grown by the radius on every side.
+        BuildToolMark({frame.left - r, frame.top + r, frame.right + r, frame.bottom - r}, 5);
+        break;
+    }
+}

@@ -1,0 +1,33 @@
+// SVG in and out for the host's document. SVG is the host's file format: layers are the top-level groups with
+// inkscape:groupmode="layer", every shape becomes paths of cubic segments in artwork coordinates (points, y upward,
+// page point minus the origin), and what plain SVG cannot carry (origin, current layer, locks, tags, exact colours,
+// exact segments) is kept in attributes and elements of the namespace "urn:pendrake:document" (prefix pd).
+#ifndef HOST_SVG_H
+#define HOST_SVG_H
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+#include "host/Document.h"
+
+namespace host {
+
+struct SvgError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// Reads a whole document or throws SvgError whose what() is "FILE:LINE:COLUMN: message" (the place of the
+// offending element or attribute); nothing is half-loaded. ReadSvgFile also sets the document's file name.
+std::unique_ptr<Document> ReadSvgFile(const std::string& path);
+std::unique_ptr<Document> ReadSvgText(const std::string& text, const std::string& nameForMessages);
+
+// Writes the document (selection is not saved). Throws SvgError for content that no file could carry back (a
+// number that is not finite, a colour kind the host does not know, placed art, ...). WriteSvgFile writes a
+// temporary file beside path and renames it over path, and throws SvgError naming the file when it cannot.
+std::string WriteSvgText(const Document& document);
+void WriteSvgFile(const Document& document, const std::string& path);
+
+}  // namespace host
+
+#endif

@@ -1,0 +1,94 @@
+#include "ConsolePanel.h"
+
+#include <set>
+#include <sstream>
+#include <vector>
+
+#include "pendrake/PDNotifier.h"
+#include "wirelet/PanelBus.h"
+
+namespace pendrake {
+namespace {
+
+bool Fail(std::string* problem, std::string text)
+{
+    if (problem) *problem = std::move(text);
+    return false;
+}
+
+std::vector<std::string> SplitIds(const std::string& list)
+{
+    std::vector<std::string> ids;
+    std::stringstream stream(list);
+    std::string id;
+    while (std::getline(stream, id, ',')) ids.push_back(id);
+    if (!list.empty() && list.back() == ',') ids.emplace_back();
+    return ids;
+}
+
+// The word after a command and everything after it, e.g. "!layer Cut lines" gives "Cut lines".
+bool Argument(const std::string& line, const std::string& command, std::string& argument)
+{
+    if (line.compare(0, command.size(), command) != 0) return false;
+    if (line.size() == command.size()) {
+        argument.clear();
+        return true;
+    }
+    if (line[command.size()] != ' ') return false;
+    argument = line.substr(command.size() + 1);
+    return true;
+}
+
+}  // namespace
+
+bool ConsolePanel::Handle(std::string line, std::string* problem)
+{
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.empty() || line[0] == '#') return true;
+    if (line[0] == '<') {
+        const int32_t status = wirelet::PanelBus::Shared().InjectEvent(kPanelOperationClicked, line, kPanelExtensionId);
+        return status == 0 || Fail(problem, "the panel service refused the event (status " + std::to_string(status) + ")");
+    }
+    std::string argument;
+    if (Argument(line, "!select", argument)) return Select(argument, problem);
+    if (Argument(line, "!layer", argument)) return MakeLayerCurrent(argument, problem);
+    return Fail(problem, "not a payload or a command: " + line);
+}
+
+bool ConsolePanel::Select(const std::string& what, std::string* problem)
+{
+    host::Document* document = fHost.CurrentDocument();
+    if (!document) return Fail(problem, "no document is open");
+    if (what.empty()) return Fail(problem, "!select needs ids, \"all\" or \"none\"");
+
+    std::set<host::Art*> chosen;
+    if (what == "all") {
+        for (const auto& layer : document->Layers())
+            for (const auto& art : layer->art) chosen.insert(art.get());
+    } else if (what != "none") {
+        for (const std::string& id : SplitIds(what)) {
+            host::Art* art = document->FindById(id);
+            if (!art) return Fail(problem, "no object with the id \"" + id + "\"");
+            chosen.insert(art);
+        }
+    }
+    // Selecting an object selects what it holds; the rest of the document is deselected.
+    document->Walk([&](host::Art& art) {
+        const bool inside = chosen.count(&art) || (art.parent && (art.parent->attributes & host::kAttrSelected));
+        art.attributes = inside ? (art.attributes | host::kAttrSelected) : (art.attributes & ~host::kAttrSelected);
+    });
+    fHost.Notify(kPDArtSelectionChangedNotifier);
+    return true;
+}
+
+bool ConsolePanel::MakeLayerCurrent(const std::string& name, std::string* problem)
+{
+    host::Document* document = fHost.CurrentDocument();
+    if (!document) return Fail(problem, "no document is open");
+    host::Layer* layer = document->FindLayerByName(name);
+    if (!layer) return Fail(problem, "no layer named \"" + name + "\"");
+    document->SetCurrentLayer(layer);
+    return true;
+}
+
+}  // namespace pendrake

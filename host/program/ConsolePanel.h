@@ -1,0 +1,39 @@
+// The console panel: plays the part of markplug's panel (and of the user at the document) one text line at a
+// time, so that a session can be typed or scripted.
+//
+//   <payload>...</payload>     sent as one "OperationClicked" event from the panel
+//   !select ID[,ID...]         selects exactly the objects with these SVG ids, then tells the plug-ins
+//   !select all | !select none
+//   !layer NAME                makes the layer NAME current
+//   empty lines and lines starting with "#" are skipped
+#ifndef PENDRAKE_CONSOLEPANEL_H
+#define PENDRAKE_CONSOLEPANEL_H
+
+#include <string>
+
+#include "host/Host.h"
+
+namespace pendrake {
+
+// The panel's event type and its extension id, as markplug's panel sends them.
+inline const std::string kPanelOperationClicked = "com.varrowkt.talvex.OperationClicked";
+inline const std::string kPanelExtensionId = "com.varrowkt.talvex.panel";
+
+class ConsolePanel {
+public:
+    explicit ConsolePanel(host::Host& host) : fHost(host) {}
+
+    // Acts on one line (without its line end; a trailing CR is ignored). False with *problem set when the line
+    // cannot be acted upon; nothing has changed then.
+    bool Handle(std::string line, std::string* problem);
+
+private:
+    bool Select(const std::string& what, std::string* problem);
+    bool MakeLayerCurrent(const std::string& name, std::string* problem);
+
+    host::Host& fHost;
+};
+
+}  // namespace pendrake
+
+#endif

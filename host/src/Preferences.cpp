@@ -1,0 +1,146 @@
+#include "host/Preferences.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <string_view>
+#include <system_error>
+
+namespace host {
+namespace {
+
+constexpr std::string_view kBlanks = " \t";
+
+std::string_view Trim(std::string_view text)
+{
+    const std::size_t first = text.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos) return {};
+    const std::size_t last = text.find_last_not_of(kBlanks);
+    return text.substr(first, last - first + 1);
+}
+
+bool Trimmed(std::string_view text) { return Trim(text).size() == text.size(); }
+
+bool HasAny(std::string_view text, std::string_view characters)
+{
+    return text.find_first_of(characters) != std::string_view::npos;
+}
+
+[[noreturn]] void Fail(const std::string& path, std::size_t line, const std::string& what)
+{
+    throw std::runtime_error(path + ":" + std::to_string(line) + ": " + what);
+}
+
+}  // namespace
+
+bool Preferences::Storable(const std::string& prefix, const std::string& key, const std::string& value)
+{
+    return !prefix.empty() && Trimmed(prefix) && !HasAny(prefix, "[]\r\n") && !key.empty() &&
+           Trimmed(key) && !HasAny(key, "=\r\n") && key[0] != '#' && key[0] != '[' && Trimmed(value) &&
+           !HasAny(value, "\r\n");
+}
+
+void Preferences::Set(const std::string& prefix, const std::string& key, const std::string& value)
+{
+    if (!Storable(prefix, key, value))
+        throw std::invalid_argument("preference [" + prefix + "] " + key + " cannot be stored");
+    std::string old;
+    if (Get(prefix, key, old) && old == value) return;
+    fSections[prefix][key] = value;
+    fChanged = true;
+}
+
+bool Preferences::Get(const std::string& prefix, const std::string& key, std::string& value) const
+{
+    const auto section = fSections.find(prefix);
+    if (section == fSections.end()) return false;
+    const auto entry = section->second.find(key);
+    if (entry == section->second.end()) return false;
+    value = entry->second;
+    return true;
+}
+
+bool Preferences::Remove(const std::string& prefix, const std::string& key)
+{
+    const auto section = fSections.find(prefix);
+    if (section == fSections.end() || section->second.erase(key) == 0) return false;
+    if (section->second.empty()) fSections.erase(section);
+    fChanged = true;
+    return true;
+}
+
+void Preferences::Load(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    if (!file) Fail(path, 0, "cannot read the file");
+    std::map<std::string, Section> loaded;
+    Section* section = nullptr;
+    std::string sectionName;
+    std::string line;
+    std::size_t number = 0;
+    while (std::getline(file, line)) {
+        ++number;
+        std::string_view text = line;
+        if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
+        text = Trim(text);
+        if (text.empty() || text[0] == '#') continue;
+        if (text[0] == '[') {
+            if (text.back() != ']') Fail(path, number, "a section line must end with \"]\"");
+            const std::string name(Trim(text.substr(1, text.size() - 2)));
+            if (name.empty() || HasAny(name, "[]")) Fail(path, number, "bad section name \"" + name + "\"");
+            sectionName = name;
+            section = &loaded[name];
+            continue;
+        }
+        const std::size_t equals = text.find('=');
+        if (equals == std::string_view::npos)
+            Fail(path, number, "expected \"key = value\", \"[section]\" or \"# comment\"");
+        const std::string key(Trim(text.substr(0, equals)));
+        const std::string value(Trim(text.substr(equals + 1)));
+        if (key.empty()) Fail(path, number, "a key is missing before \"=\"");
+        if (!section) Fail(path, number, "key \"" + key + "\" comes before any [section]");
+        if (!section->emplace(key, value).second)
+            Fail(path, number, "key \"" + key + "\" is given twice in [" + sectionName + "]");
+    }
+    if (file.bad()) Fail(path, number, "cannot read the file");
+    // Empty sections keep nothing.
+    for (auto it = loaded.begin(); it != loaded.end();) it = it->second.empty() ? loaded.erase(it) : std::next(it);
+    fSections = std::move(loaded);
+    fChanged = false;
+}
+
+std::string Preferences::Text() const
+{
+    std::ostringstream text;
+    text << "# Preferences of the host, by plug-in: [prefix] lines, then \"key = value\" lines.\n";
+    for (const auto& [prefix, entries] : fSections) {
+        text << "\n[" << prefix << "]\n";
+        for (const auto& [key, value] : entries) text << key << " = " << value << "\n";
+    }
+    return text.str();
+}
+
+void Preferences::Save(const std::string& path) const
+{
+    const std::string temporary = path + ".saving";
+    {
+        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
+        file << Text();
+        file.close();
+        if (!file) {
+            std::remove(temporary.c_str());
+            throw std::runtime_error(path + ":0: cannot write " + temporary);
+        }
+    }
+    std::error_code error;
+    std::filesystem::rename(temporary, path, error);
+    if (error) {
+        std::remove(temporary.c_str());
+        throw std::runtime_error(path + ":0: cannot replace the file: " + error.message());
+    }
+    fChanged = false;
+}
+
+}  // namespace host

@@ -1,0 +1,239 @@
+#include "svg/SvgStyle.h"
+
+#include <algorithm>
+#include <cmath>
+#include <initializer_list>
+
+#include "svg/SvgLength.h"
+#include "svg/SvgNumbers.h"
+#include "svg/SvgPaint.h"
+
+namespace host::svg {
+namespace {
+
+constexpr std::string_view kProperties[] = {
+    "fill",         "stroke",          "color",         "fill-rule",   "stroke-width", "stroke-dasharray",
+    "stroke-dashoffset", "stroke-linecap", "stroke-linejoin", "stroke-miterlimit", "font-size", "font-family",
+    "display",      "clip-path",       "mask",          "filter",      "marker",       "marker-start",
+    "marker-mid",   "marker-end"};
+
+constexpr std::string_view kHostProperties[] = {"fill-color",  "stroke-color", "fill-overprint", "stroke-overprint",
+                                                "clip",        "lock-clip",    "resolution"};
+
+const Color kBlack = {3, {0, 0, 0, 0}};
+
+int16_t Keyword(std::string_view value, std::initializer_list<std::string_view> words)
+{
+    int16_t index = 0;
+    for (const std::string_view word : words) {
+        if (value == word) return index;
+        ++index;
+    }
+    throw SvgValueError("unknown value " + Quoted(value));
+}
+
+double NonNegative(double value)
+{
+    if (value < 0) throw SvgValueError("negative value " + Quoted(FormatNumber(value)));
+    return value;
+}
+
+double UserLength(std::string_view value) { return LengthInUserUnits(ParseLength(value)); }
+
+void SetPaint(std::string_view value, bool& paint, Color& color, bool& current)
+{
+    const Paint parsed = ParsePaint(value);
+    current = parsed.kind == Paint::Kind::CurrentColor;
+    paint = parsed.kind != Paint::Kind::None;
+    color = parsed.kind == Paint::Kind::Color ? parsed.color : Color{};
+}
+
+void SetDashes(Style& style, std::string_view value)
+{
+    if (value == "none") {
+        style.dashLength = 0;
+        for (double& dash : style.dash) dash = 0;
+        return;
+    }
+    const std::vector<double> dashes = ParseUserLengthList(value);
+    if (dashes.empty()) throw SvgValueError("expected dash lengths or none");
+    if (dashes.size() > 6) throw SvgValueError("more than 6 values");
+    style.dashLength = static_cast<int16_t>(dashes.size());
+    for (std::size_t i = 0; i < 6; ++i) style.dash[i] = i < dashes.size() ? NonNegative(dashes[i]) : 0;
+}
+
+double FontSize(std::string_view value, double parentSize)
+{
+    const Length length = ParseLength(value);
+    double size = 0;
+    if (length.unit == "em") size = length.value * parentSize;
+    else if (length.unit == "%") size = length.value / 100 * parentSize;
+    else size = LengthInUserUnits(length);
+    if (!std::isfinite(size)) throw SvgValueError("font size out of range");
+    return NonNegative(size);
+}
+
+// A reference to other content ("url(#...)") that the document cannot carry; "none" is fine.
+void RefuseReference(std::string_view value)
+{
+    if (value != "none") throw SvgValueError(Quoted(value) + " cannot be represented");
+}
+
+}  // namespace
+
+ComputedStyle InitialStyle()
+{
+    ComputedStyle initial;
+    initial.style.fillPaint = true;
+    initial.style.fillColor = kBlack;
+    initial.color = kBlack;
+    return initial;
+}
+
+ComputedStyle InheritedStyle(const ComputedStyle& parent)
+{
+    ComputedStyle style = parent;
+    style.displayNone = false;
+    style.fillCurrent = style.strokeCurrent = false;
+    return style;
+}
+
+bool IsStyleProperty(std::string_view name)
+{
+    for (const std::string_view property : kProperties)
+        if (name == property) return true;
+    return false;
+}
+
+bool IsHostStyleProperty(std::string_view name)
+{
+    for (const std::string_view property : kHostProperties)
+        if (name == property) return true;
+    return false;
+}
+
+void ApplyDeclaration(ComputedStyle& cs, const ComputedStyle& parent, std::string_view name, std::string_view rawValue)
+{
+    const std::string_view value = Trim(rawValue);
+    Style& s = cs.style;
+    const Style& p = parent.style;
+    const bool inherit = value == "inherit";
+    if (name == "fill") {
+        if (inherit) s.fillPaint = p.fillPaint, s.fillColor = p.fillColor, cs.fillCurrent = false;
+        else SetPaint(value, s.fillPaint, s.fillColor, cs.fillCurrent);
+    } else if (name == "stroke") {
+        if (inherit) s.strokePaint = p.strokePaint, s.strokeColor = p.strokeColor, cs.strokeCurrent = false;
+        else SetPaint(value, s.strokePaint, s.strokeColor, cs.strokeCurrent);
+    } else if (name == "color") {
+        cs.color = inherit ? parent.color : ParseColor(value);
+    } else if (name == "fill-rule") {
+        s.evenOdd = inherit ? p.evenOdd : Keyword(value, {"nonzero", "evenodd"}) == 1;
+    } else if (name == "stroke-width") {
+        s.strokeWidth = inherit ? p.strokeWidth : NonNegative(UserLength(value));
+    } else if (name == "stroke-dasharray") {
+        if (inherit) {
+            s.dashLength = p.dashLength;
+            for (int i = 0; i < 6; ++i) s.dash[i] = p.dash[i];
+        } else {
+            SetDashes(s, value);
+        }
+    } else if (name == "stroke-dashoffset") {
+        s.dashOffset = inherit ? p.dashOffset : UserLength(value);
+    } else if (name == "stroke-linecap") {
+        s.cap = inherit ? p.cap : Keyword(value, {"butt", "round", "square"});
+    } else if (name == "stroke-linejoin") {
+        s.join = inherit ? p.join : Keyword(value, {"miter", "round", "bevel"});
+    } else if (name == "stroke-miterlimit") {
+        s.miterLimit = inherit ? p.miterLimit : ParseNumber(value);
+        if (s.miterLimit < 1) throw SvgValueError("a miter limit is at least 1");
+    } else if (name == "font-size") {
+        cs.fontSize = inherit ? parent.fontSize : FontSize(value, parent.fontSize);
+    } else if (name == "font-family") {
+        cs.fontFamily = inherit ? parent.fontFamily : std::string(value);
+    } else if (name == "display") {
+        cs.displayNone = inherit ? parent.displayNone : value == "none";
+    } else if (IsStyleProperty(name) && !inherit) {
+        RefuseReference(value);  // clip-path, mask, filter, markers
+    }
+}
+
+void FinishDeclarations(ComputedStyle& cs)
+{
+    if (cs.fillCurrent) cs.style.fillColor = cs.color;
+    if (cs.strokeCurrent) cs.style.strokeColor = cs.color;
+    cs.fillCurrent = cs.strokeCurrent = false;
+}
+
+std::vector<std::pair<std::string, std::string>> ParseStyleAttribute(std::string_view text)
+{
+    // Comments go first, so that a ";" inside one splits nothing.
+    std::string plain;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text.compare(i, 2, "/*") == 0) {
+            const std::size_t end = text.find("*/", i + 2);
+            if (end == std::string_view::npos) break;
+            i = end + 1;
+            continue;
+        }
+        plain += text[i];
+    }
+    std::vector<std::pair<std::string, std::string>> declarations;
+    std::size_t from = 0;
+    while (from < plain.size()) {
+        const std::size_t end = std::min(plain.find(';', from), plain.size());
+        const std::string_view declaration = Trim(std::string_view(plain).substr(from, end - from));
+        from = end + 1;
+        if (declaration.empty()) continue;
+        const std::size_t colon = declaration.find(':');
+        if (colon == std::string_view::npos) throw SvgValueError("expected \"name: value\", found " + Quoted(declaration));
+        std::string_view value = Trim(declaration.substr(colon + 1));
+        const std::size_t important = value.find("!important");
+        if (important != std::string_view::npos) value = Trim(value.substr(0, important));
+        declarations.emplace_back(std::string(Trim(declaration.substr(0, colon))), std::string(value));
+    }
+    return declarations;
+}
+
+void ApplyHostProperty(ComputedStyle& cs, std::string_view name, std::string_view value)
+{
+    Style& s = cs.style;
+    if (name == "fill-color" || name == "stroke-color") {
+        const bool fill = name == "fill-color";
+        const Color exact = ParseExactColor(value);
+        const bool paint = fill ? s.fillPaint : s.strokePaint;
+        Color& color = fill ? s.fillColor : s.strokeColor;
+        if (!paint || DisplayColor(exact) == DisplayColor(color)) color = exact;
+    } else if (name == "fill-overprint") {
+        s.fillOverprint = ParseBoolean(value);
+    } else if (name == "stroke-overprint") {
+        s.strokeOverprint = ParseBoolean(value);
+    } else if (name == "clip") {
+        s.clip = ParseBoolean(value);
+    } else if (name == "lock-clip") {
+        s.lockClip = ParseBoolean(value);
+    } else if (name == "resolution") {
+        s.resolution = ParseNumber(value);
+        if (s.resolution <= 0) throw SvgValueError("a resolution is positive");
+    }
+}
+
+Style StyleFor(const ComputedStyle& cs, double scale)
+{
+    Style style = cs.style;
+    if (scale != 1) {
+        style.strokeWidth *= scale;
+        style.dashOffset *= scale;
+        for (double& dash : style.dash) dash *= scale;
+    }
+    return style;
+}
+
+bool ParseBoolean(std::string_view text)
+{
+    text = Trim(text);
+    if (text == "true") return true;
+    if (text == "false") return false;
+    throw SvgValueError("expected true or false, found " + Quoted(text));
+}
+
+}  // namespace host::svg

@@ -1,0 +1,106 @@
+#include "svg/SvgXml.h"
+
+#include <cstdint>
+#include <cstring>
+
+namespace host::svg {
+namespace {
+
+std::pair<std::string_view, std::string_view> Split(std::string_view name)
+{
+    const std::size_t colon = name.find(':');
+    if (colon == std::string_view::npos) return {{}, name};
+    return {name.substr(0, colon), name.substr(colon + 1)};
+}
+
+}  // namespace
+
+SourceText::SourceText(std::string name, std::string_view text) : fName(std::move(name))
+{
+    if (text.size() >= 3 && text.compare(0, 3, "\xEF\xBB\xBF") == 0) text.remove_prefix(3);
+    fText = std::string(text);
+    fBuffer.assign(text.begin(), text.end());
+    fBuffer.push_back('\0');
+}
+
+std::string SourceText::Where(std::size_t offset) const
+{
+    if (offset > fText.size()) offset = fText.size();
+    std::size_t line = 1, column = 1;
+    for (std::size_t i = 0; i < offset; ++i) {
+        const auto c = static_cast<unsigned char>(fText[i]);
+        if (c == '\n' || (c == '\r' && (i + 1 >= fText.size() || fText[i + 1] != '\n'))) {
+            ++line;
+            column = 1;
+        } else if (c != '\r' && (c & 0xC0) != 0x80) {
+            ++column;  // continuation bytes of UTF-8 belong to the character before
+        }
+    }
+    return fName + ":" + std::to_string(line) + ":" + std::to_string(column);
+}
+
+std::size_t SourceText::OffsetOf(const char* pointer) const
+{
+    // Compared as addresses: names that pugixml did not take from the buffer (none here) count as its start.
+    const auto start = reinterpret_cast<std::uintptr_t>(fBuffer.data());
+    const auto at = reinterpret_cast<std::uintptr_t>(pointer);
+    if (at < start || at >= start + fBuffer.size()) return 0;
+    return at - start;
+}
+
+std::string SourceText::Where(pugi::xml_node element) const
+{
+    const std::size_t offset = OffsetOf(element.name());
+    return Where(offset > 0 ? offset - 1 : 0);
+}
+
+std::string SourceText::Where(pugi::xml_attribute attribute) const { return Where(OffsetOf(attribute.name())); }
+
+NameScope NameScope::Enter(pugi::xml_node element) const
+{
+    NameScope inner = *this;
+    for (const pugi::xml_attribute attribute : element.attributes()) {
+        const std::string_view name = attribute.name();
+        if (name == "xmlns") inner.fBindings.emplace_back("", attribute.value());
+        else if (name.size() > 6 && name.compare(0, 6, "xmlns:") == 0)
+            inner.fBindings.emplace_back(std::string(name.substr(6)), attribute.value());
+    }
+    return inner;
+}
+
+std::string NameScope::Resolve(std::string_view prefix) const
+{
+    if (prefix == "xml") return kXmlNamespace;
+    for (auto binding = fBindings.rbegin(); binding != fBindings.rend(); ++binding)
+        if (binding->first == prefix) return binding->second;
+    return {};
+}
+
+QualifiedName NameScope::ElementName(pugi::xml_node element) const
+{
+    const auto [prefix, local] = Split(element.name());
+    std::string uri = Resolve(prefix);
+    if (prefix.empty() && uri.empty()) uri = kSvgNamespace;
+    if (!prefix.empty() && uri.empty()) uri = "?";  // an unbound prefix: foreign content
+    return {uri, std::string(local)};
+}
+
+QualifiedName NameScope::AttributeName(pugi::xml_attribute attribute) const
+{
+    const auto [prefix, local] = Split(attribute.name());
+    if (prefix.empty()) return {{}, std::string(local)};
+    std::string uri = Resolve(prefix);
+    if (uri.empty()) uri = "?";
+    return {uri, std::string(local)};
+}
+
+pugi::xml_attribute NameScope::Find(pugi::xml_node element, std::string_view uri, std::string_view local) const
+{
+    for (const pugi::xml_attribute attribute : element.attributes()) {
+        const QualifiedName name = AttributeName(attribute);
+        if (name.uri == uri && name.local == local) return attribute;
+    }
+    return {};
+}
+
+}  // namespace host::svg

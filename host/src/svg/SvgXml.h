@@ -1,0 +1,69 @@
+// The XML side of reading: the source text that pugixml parses in place (so that every element and attribute
+// knows its line and column), and namespace prefixes resolved to their URIs.
+#ifndef HOST_SVG_SVGXML_H
+#define HOST_SVG_SVGXML_H
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include <pugixml.hpp>
+
+namespace host::svg {
+
+constexpr const char* kSvgNamespace = "http://www.w3.org/2000/svg";
+constexpr const char* kInkscapeNamespace = "http://www.inkscape.org/namespaces/inkscape";
+constexpr const char* kHostNamespace = "urn:pendrake:document";
+constexpr const char* kXmlNamespace = "http://www.w3.org/XML/1998/namespace";
+
+class SourceText {
+public:
+    SourceText(std::string name, std::string_view text);
+    SourceText(const SourceText&) = delete;
+    SourceText& operator=(const SourceText&) = delete;
+
+    // The parse buffer; pugixml keeps pointers into it, so it lives as long as the parsed document.
+    char* Buffer() { return fBuffer.data(); }
+    std::size_t Size() const { return fText.size(); }
+
+    // "name:line:column" of a byte offset; columns count characters.
+    std::string Where(std::size_t offset) const;
+    std::string Where(pugi::xml_node element) const;  // its "<"
+    std::string Where(pugi::xml_attribute attribute) const;  // its name
+
+private:
+    std::size_t OffsetOf(const char* pointer) const;
+
+    std::string fName;
+    std::string fText;  // as given, without a byte order mark
+    std::vector<char> fBuffer;
+};
+
+struct QualifiedName {
+    std::string uri;  // empty: no namespace
+    std::string local;
+};
+
+// The prefixes bound at an element.
+class NameScope {
+public:
+    // The scope inside element: this one with the element's own xmlns declarations.
+    NameScope Enter(pugi::xml_node element) const;
+    // The URI of a prefix ("" the default namespace); empty when unbound.
+    std::string Resolve(std::string_view prefix) const;
+
+    // Elements without a namespace count as SVG ones, so that files without xmlns still read.
+    QualifiedName ElementName(pugi::xml_node element) const;
+    // Attributes without a prefix have no namespace.
+    QualifiedName AttributeName(pugi::xml_attribute attribute) const;
+    pugi::xml_attribute Find(pugi::xml_node element, std::string_view uri, std::string_view local) const;
+
+private:
+    std::vector<std::pair<std::string, std::string>> fBindings;  // later ones hide earlier ones
+};
+
+}  // namespace host::svg
+
+#endif

@@ -1,0 +1,62 @@
+// Small helpers for the SVG tests: a document text around some content, and segments as short exact texts.
+#ifndef TESTS_UNIT_HOST_SVGTESTSUPPORT_H
+#define TESTS_UNIT_HOST_SVGTESTSUPPORT_H
+
+#include <charconv>
+#include <string>
+
+#include "host/Document.h"
+#include "host/Svg.h"
+
+namespace svgtest {
+
+inline std::string Number(double value)
+{
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+inline std::string Pt(host::Point p) { return Number(p.h) + " " + Number(p.v); }
+
+// "h v" of each anchor, "*" after a corner, ", " between; "Z" at the end of a closed path.
+inline std::string Anchors(const host::Art& art)
+{
+    std::string out;
+    for (const host::Segment& s : art.segments) {
+        if (!out.empty()) out += ", ";
+        out += Pt(s.p) + (s.corner ? "*" : "");
+    }
+    return out + (art.closed ? " Z" : "");
+}
+
+inline std::string Handles(const host::Segment& s) { return "in " + Pt(s.in) + " out " + Pt(s.out); }
+
+// A document of 200 x 100 pt, one user unit a point, origin (10, 20), around body.
+inline std::string Page(const std::string& body, const std::string& rootAttributes = "")
+{
+    return "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:pd=\"urn:pendrake:document\" "
+           "xmlns:inkscape=\"http://www.inkscape.org/namespaces/inkscape\" width=\"200pt\" height=\"100pt\" "
+           "viewBox=\"0 0 200 100\" pd:origin=\"10 20\"" +
+           rootAttributes + ">" + body + "</svg>";
+}
+
+inline std::unique_ptr<host::Document> Read(const std::string& text) { return host::ReadSvgText(text, "t.svg"); }
+
+// The first object of the first layer.
+inline host::Art& First(const host::Document& document) { return *document.Layers().at(0)->art.at(0); }
+
+// The message of the SvgError that reading text throws, or "no error".
+inline std::string ReadError(const std::string& text)
+{
+    try {
+        Read(text);
+    } catch (const host::SvgError& error) {
+        return error.what();
+    }
+    return "no error";
+}
+
+}  // namespace svgtest
+
+#endif
