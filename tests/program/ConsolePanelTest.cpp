@@ -132,6 +132,28 @@ TEST_F(ConsolePanel, SavedMarksReopenLockedAndTaggedInTheCurrentLayer)
     EXPECT_NE(reopened->FindById("moon"), nullptr);
 }
 
+TEST_F(ConsolePanel, TheBundledSampleSessionLeavesNineMarksThatSurviveAReopen)
+{
+    std::ifstream script(std::string(MARKPLUG_SOURCE_DIR) + "/examples/crop-marks.panel");
+    std::stringstream lines;
+    lines << script.rdbuf();
+    fOptions.session.artwork = std::string(MARKPLUG_SOURCE_DIR) + "/examples/sign.svg";
+    fOptions.saveAs = Path("sign-marked.svg");
+    EXPECT_EQ(Run(lines.str()), 0) << fErr;
+
+    const auto original = host::ReadSvgFile(fOptions.session.artwork);
+    const auto reopened = host::ReadSvgFile(Path("sign-marked.svg"));
+    const auto marks = Marks(*reopened);
+    ASSERT_EQ(marks.size(), 9u);
+    for (const host::Art* mark : marks) {
+        EXPECT_EQ(mark->attributes & host::kAttrLocked, host::kAttrLocked);
+        EXPECT_EQ(mark->FindTag("TalvexCropMark")->type, "string");
+    }
+    EXPECT_EQ(reopened->ArtCount(), original->ArtCount() + 9);
+    // Saving again what was reopened gives the same file.
+    EXPECT_EQ(host::WriteSvgText(*reopened), host::WriteSvgText(*host::ReadSvgText(host::WriteSvgText(*reopened), "copy")));
+}
+
 TEST_F(ConsolePanel, DeletingMarksLeavesTheUsersGroup)
 {
     fOptions.saveAs = Path("out.svg");

@@ -101,14 +101,15 @@ std::size_t IndexIn(const std::vector<std::unique_ptr<Art>>& list, const Art* ar
 
 Art* Document::NewArt(ArtKind kind, PaintOrder order, Art* reference)
 {
-    if (!reference && !fCurrentLayer) AddLayer("Layer 1");
+    Layer* start = reference ? reference->layer : fCurrentLayer;
+    if (!start) start = &AddLayer("Layer 1");
     auto art = std::make_unique<Art>();
     art->kind = kind;
     Art* made = art.get();
-    // Placed first at the top of the current layer, then moved where asked; an order that cannot be applied
-    // takes the object away again.
-    fCurrentLayer->art.push_back(std::move(art));
-    Adopt(*made, fCurrentLayer, nullptr);
+    // Placed first at the top of a layer, then moved where asked; an order that cannot be applied takes the
+    // object away again.
+    start->art.push_back(std::move(art));
+    Adopt(*made, start, nullptr);
     made->serial = fNextSerial++;
     fArt.emplace(made->serial, made);
     if (!Reorder(made, order, reference)) {
