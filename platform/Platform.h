@@ -4,6 +4,8 @@
 #ifndef PLATFORM_PLATFORM_H
 #define PLATFORM_PLATFORM_H
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 
 namespace platform {
@@ -39,6 +41,50 @@ void* BundleFunctionPointer(BundleRef bundle, const char* name) noexcept;
 bool BundleIsExecutableLoaded(BundleRef bundle) noexcept;
 // Unloads the executable if loaded and frees the reference; null is accepted.
 void ReleaseBundle(BundleRef bundle) noexcept;
+
+// The registry (RegOpenKeyExA / RegQueryValueExA / RegCloseKey). On Linux HKEY_CURRENT_USER is
+// $XDG_CONFIG_HOME (default ~/.config) and HKEY_LOCAL_MACHINE is /etc/xdg; a key is the folder path with each
+// "\" read as "/", a value is the file of that name in the key's folder, and its bytes are the value.
+enum class RegistryRoot { kCurrentUser, kLocalMachine };
+struct RegistryKey;
+using RegistryKeyRef = RegistryKey*;
+
+// Null when the key does not exist or cannot be read.
+RegistryKeyRef OpenRegistryKey(RegistryRoot root, const char* subKey) noexcept;
+// Copies the value's bytes into buffer. *size holds the buffer's capacity on entry and the number of bytes
+// stored on return. False (buffer unspecified) when the value is absent, unreadable or larger than the buffer.
+// The bytes are stored as they are: a value need not end with a NUL.
+bool QueryRegistryValue(RegistryKeyRef key, const char* valueName, void* buffer, uint32_t* size) noexcept;
+// Frees the key; false when the system refuses. Null is refused.
+bool CloseRegistryKey(RegistryKeyRef key) noexcept;
+
+// Temporary files (GetTempPathA / GetTempFileNameA). The folder ends with the path separator; on Linux it is
+// $TMPDIR (default /tmp).
+std::string TemporaryFolder();
+// Creates a new empty file in folder, exclusively, named prefix, up to four hexadecimal digits and ".TMP"
+// ("~TX1A2.TMP"); stores its full path. False when no such file could be made.
+bool CreateTemporaryFile(const std::string& folder, const char* prefix, std::string& path) noexcept;
+
+// Files written from the start (CreateFileA with CREATE_ALWAYS and no sharing / WriteFile / CloseHandle).
+using FileHandle = intptr_t;
+inline constexpr FileHandle kInvalidFile = -1;
+// Creates the file or truncates it to empty; kInvalidFile when it cannot.
+FileHandle CreateFileAlways(const std::string& path) noexcept;
+// Writes all size bytes; false when not all of them could be written.
+bool WriteFileBytes(FileHandle file, const void* bytes, std::size_t size) noexcept;
+// False when the system reports a failure on closing (data may be lost).
+bool CloseFile(FileHandle file) noexcept;
+
+// Starts a program from a command line (WinExec): on Linux the line is split at blanks, a double-quoted run
+// staying one argument, and the first argument is started directly, never through a shell, without waiting and
+// without leaving a zombie. showCommand is the window state (1: shown normally). True when it was started.
+bool StartProgram(const std::string& commandLine, int showCommand) noexcept;
+// Opens a document with the desktop's opener (ShellExecuteA with "open"): on Linux $PENDRAKE_OPENER when set,
+// otherwise xdg-open, started like StartProgram with the document as its one argument. True when started.
+bool OpenWithDesktop(const std::string& document) noexcept;
+
+// The full path of the module that holds address (GetModuleFileName of the calling module); empty when unknown.
+std::string ModulePathOfAddress(const void* address);
 
 }  // namespace platform
 
