@@ -5,6 +5,7 @@
 #include <iosfwd>
 #include <string>
 
+#include "CutJob.h"
 #include "HostSession.h"
 
 namespace pendrake {
@@ -15,8 +16,15 @@ struct PanelOptions {
     std::string inputName = "stdin";  // names the input in messages
 };
 
+struct JobOptions {
+    SessionOptions session;  // session.artwork is the document to work on
+    CutJobOptions job;
+    std::string saveAs;      // where to write the document afterwards; empty: not written
+};
+
 int RunStart(const SessionOptions& options);
 int RunPanel(const PanelOptions& options, std::istream& in, std::ostream& out, std::ostream& err);
+int RunJob(const JobOptions& options, std::ostream& out, std::ostream& err);
 
 }  // namespace pendrake
 

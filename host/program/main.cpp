@@ -48,6 +48,30 @@ int main(int argc, char** argv)
     panel->add_option("--save", panelOptions.saveAs, "write the document here after the last line")
         ->type_name("OUT.svg");
 
+    pendrake::JobOptions jobOptions;
+    CLI::App* run = app.add_subcommand(
+        "run",
+        "the main job on ARTWORK.svg: choose the cutter model and crop count, make crop marks, mark cut and "
+        "perforation lines, run the output to the cutting application, save the document");
+    run->add_option("artwork", jobOptions.session.artwork, "the SVG document to work on")
+        ->required()
+        ->type_name("ARTWORK.svg");
+    AddSessionOptions(*run, jobOptions.session);
+    run->add_option("--prefs", jobOptions.session.preferences, "preference file")->type_name("FILE");
+    run->add_option("--model", jobOptions.job.model, "cutter model name")->default_str("TS-1");
+    run->add_option("--crop-count", jobOptions.job.cropCount, "3 or 4 crop marks")
+        ->check(CLI::IsMember({3, 4}))
+        ->default_str("4");
+    run->add_option("--cut", jobOptions.job.cutIds, "SVG ids of the objects to cut")->delimiter(',')->type_name("IDS");
+    run->add_option("--perforate", jobOptions.job.perforateIds, "SVG ids of the objects to perforate")
+        ->delimiter(',')
+        ->type_name("IDS");
+    run->add_option("--target", jobOptions.job.target,
+                    "objects the output writes: 1 selected, 2 current layer, 3 cut lines, 4 perforation lines, "
+                    "0 all")
+        ->default_str("3");
+    run->add_option("--save", jobOptions.saveAs, "write the document here afterwards")->type_name("OUT.svg");
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
@@ -58,6 +82,7 @@ int main(int argc, char** argv)
 
     try {
         if (*start) return pendrake::RunStart(startOptions);
+        if (*run) return pendrake::RunJob(jobOptions, std::cout, std::cerr);
         return pendrake::RunPanel(panelOptions, std::cin, std::cout, std::cerr);
     } catch (const std::exception& error) {
         std::cerr << "pendrake: " << error.what() << '\n';

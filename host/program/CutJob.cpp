@@ -1,0 +1,159 @@
+#include "CutJob.h"
+
+#include <ostream>
+
+namespace pendrake {
+namespace {
+
+const std::string kEventPrefix = "com.varrowkt.talvex.";
+
+std::string Operation(int number, const std::string& elements = {})
+{
+    return "<payload><operation>" + std::to_string(number) + "</operation>" + elements + "</payload>";
+}
+
+std::string Element(const std::string& name, const std::string& value)
+{
+    return "<" + name + ">" + value + "</" + name + ">";
+}
+
+// The text of the first element name inside text, from position from on; npos in *end when there is none.
+std::string Find(const std::string& text, const std::string& name, std::size_t from = 0, std::size_t* end = nullptr)
+{
+    const std::string open = "<" + name + ">";
+    const std::string close = "</" + name + ">";
+    const std::size_t start = text.find(open, from);
+    const std::size_t stop = start == std::string::npos ? start : text.find(close, start + open.size());
+    if (stop == std::string::npos) {
+        if (end) *end = std::string::npos;
+        return {};
+    }
+    if (end) *end = stop + close.size();
+    return text.substr(start + open.size(), stop - start - open.size());
+}
+
+// Each element name of text, in order.
+std::vector<std::string> FindAll(const std::string& text, const std::string& name)
+{
+    std::vector<std::string> found;
+    std::size_t at = 0;
+    while (true) {
+        std::size_t end = 0;
+        std::string item = Find(text, name, at, &end);
+        if (end == std::string::npos) return found;
+        found.push_back(std::move(item));
+        at = end;
+    }
+}
+
+std::string Join(const std::vector<std::string>& ids)
+{
+    std::string joined;
+    for (const std::string& id : ids) joined += (joined.empty() ? "" : ",") + id;
+    return joined;
+}
+
+}  // namespace
+
+std::string CutJob::Ask(const std::string& payload, const std::string& answerName, bool* answered)
+{
+    const std::size_t before = fEvents.size();
+    std::string problem;
+    fPanel.Handle(payload, &problem);
+    for (std::size_t i = before; i < fEvents.size(); ++i) {
+        if (fEvents[i].fType == kEventPrefix + answerName) {
+            if (answered) *answered = true;
+            return fEvents[i].fData.value_or("");
+        }
+    }
+    if (answered) *answered = false;
+    return {};
+}
+
+bool CutJob::Send(const std::string& line, std::string* problem) { return fPanel.Handle(line, problem); }
+
+bool CutJob::MarkWith(const std::vector<std::string>& ids, const char* tagName, int operation, std::string* problem)
+{
+    if (ids.empty()) return true;
+    host::Document* document = fHost.CurrentDocument();
+    // Marking toggles: select only what lacks the tag, so that a second run on a saved document keeps the marks.
+    std::vector<std::string> unmarked;
+    for (const std::string& id : ids) {
+        host::Art* art = document->FindById(id);
+        if (!art) {
+            if (problem) *problem = "no object with the id \"" + id + "\"";
+            return false;
+        }
+        bool lacking = false;
+        document->Walk([&](host::Art& each) {
+            for (const host::Art* up = &each; up; up = up->parent)
+                if (up == art && each.kind == host::ArtKind::Path && !each.FindTag(tagName)) lacking = true;
+        });
+        if (lacking) unmarked.push_back(id);
+    }
+    if (unmarked.empty()) return true;
+    return Send("!select " + Join(unmarked), problem) && Send(Operation(operation), problem);
+}
+
+bool CutJob::Run(const CutJobOptions& options, std::string* problem)
+{
+    if (!fHost.CurrentDocument()) {
+        if (problem) *problem = "no document is open";
+        return false;
+    }
+
+    // The model, by name, from the plug-in's list; its default settings from the plug-in's defaults list.
+    const std::string models = Ask(Operation(8), "TalvexSendMachineTypeList");
+    std::string id;
+    for (const std::string& model : FindAll(models, "MachineType"))
+        if (Find(model, "Name") == options.model) id = Find(model, "id");
+    if (id.empty()) {
+        if (problem) *problem = "the plug-in knows no cutter model \"" + options.model + "\"";
+        return false;
+    }
+    std::string defaults;
+    for (const std::string& row : FindAll(Ask(Operation(9), "TalvexSendCropmarkParamList"), "CropmarkParam"))
+        if (Find(row, "id") == id) defaults = row;
+    const std::string x = Find(defaults, "X"), y = Find(defaults, "Y"), w = Find(defaults, "W"), l = Find(defaults, "L");
+    fLog << "Cutter model " << options.model << " (id " << id << "): X " << x << " mm, Y " << y << " mm, W " << w
+         << " mm, L " << l << " mm, " << options.cropCount << " marks\n";
+    if (!Send(Operation(10, Element("X", x) + Element("Y", y) + Element("W", w) + Element("L", l) +
+                                Element("MachineType", id) + Element("CropCount", std::to_string(options.cropCount))),
+              problem))
+        return false;
+
+    const std::string corner = Ask(Operation(11), "TalvexSendCropCorner");
+    fLog << "Crop frame (points): left " << Find(corner, "LEFT") << ", top " << Find(corner, "TOP") << ", right "
+         << Find(corner, "RIGHT") << ", bottom " << Find(corner, "BOTTOM") << '\n';
+    if (!Send(Operation(6), problem)) return false;
+    std::size_t marks = 0;
+    fHost.CurrentDocument()->Walk([&](host::Art& art) { marks += art.FindTag("TalvexCropMark") ? 1 : 0; });
+    fLog << "Crop marks: " << marks << " objects\n";
+
+    std::vector<std::string> cutIds = options.cutIds;
+    cutIds.insert(cutIds.end(), options.perforateIds.begin(), options.perforateIds.end());
+    if (!MarkWith(cutIds, "TalvexCutMark", 5, problem)) return false;
+    if (!MarkWith(options.perforateIds, "TalvexPerforationMark", 15, problem)) return false;
+    if (!Send("!select none", problem)) return false;
+    if (!cutIds.empty()) fLog << "Cut lines: " << Join(cutIds) << '\n';
+    if (!options.perforateIds.empty()) fLog << "Perforation lines: " << Join(options.perforateIds) << '\n';
+
+    const std::string target = Element("Target", std::to_string(options.target));
+    const std::string preview = Ask(Operation(13, target), "TalvexSendPreviewInfo");
+    fLog << "Preview (target " << options.target << "): paths " << Find(preview, "indexes") << ", crop marks "
+         << (Find(preview, "ExistCropMark") == "1" ? "present" : "absent") << '\n';
+
+    bool messaged = false;
+    const std::string message = Ask(Operation(1, target), "TalvexDispMessage", &messaged);
+    if (messaged) {
+        const std::string number = Find(message, "Num");
+        if (problem)
+            *problem = number == "1" ? "the cut data file was written, but the cutting application is not registered"
+                                     : "the output run failed (message " + number + ")";
+        return false;
+    }
+    fLog << "Output: the cut data file was written and the cutting application started\n";
+    return true;
+}
+
+}  // namespace pendrake

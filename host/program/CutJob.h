@@ -1,0 +1,51 @@
+// The main job: a typical cutting session played to the plug-in through its panel protocol, as a user at the
+// panel would: choose the cutter model and the crop count (the model's default crop settings come from the
+// plug-in's own list), make the crop marks, mark the chosen paths as cut or perforation lines, look at the
+// preview and run the output.
+#ifndef PENDRAKE_CUTJOB_H
+#define PENDRAKE_CUTJOB_H
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "ConsolePanel.h"
+#include "wirelet/EventRecord.h"
+
+namespace pendrake {
+
+struct CutJobOptions {
+    std::string model = "TS-1";          // a model name of the plug-in's list
+    int32_t cropCount = 4;               // 3 or 4 marks where the model offers both
+    std::vector<std::string> cutIds;     // SVG ids of the paths (or groups) to cut
+    std::vector<std::string> perforateIds;  // SVG ids to perforate; they are cut lines as well
+    int32_t target = 3;                  // which objects the output writes: 3 the cut lines (see README)
+};
+
+class CutJob {
+public:
+    // events is where the session's observer collects what the plug-in dispatches.
+    CutJob(host::Host& host, ConsolePanel& panel, const std::vector<wirelet::EventRecord>& events, std::ostream& log)
+        : fHost(host), fPanel(panel), fEvents(events), fLog(log)
+    {
+    }
+
+    // False with *problem set when a step could not be done; the steps before it stay done.
+    bool Run(const CutJobOptions& options, std::string* problem);
+
+private:
+    // Sends one operation payload and returns the data of the first event of that name it answered with
+    // (empty when none).
+    std::string Ask(const std::string& payload, const std::string& answerName, bool* answered = nullptr);
+    bool Send(const std::string& line, std::string* problem);
+    bool MarkWith(const std::vector<std::string>& ids, const char* tagName, int operation, std::string* problem);
+
+    host::Host& fHost;
+    ConsolePanel& fPanel;
+    const std::vector<wirelet::EventRecord>& fEvents;
+    std::ostream& fLog;
+};
+
+}  // namespace pendrake
+
+#endif

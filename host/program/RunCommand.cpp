@@ -1,0 +1,72 @@
+// `pendrake run`: the main job on one artwork (see CutJob.h), then the document saved.
+#include <filesystem>
+#include <iostream>
+#include <set>
+
+#include "Commands.h"
+#include "CutJob.h"
+#include "HostSession.h"
+#include "host/Svg.h"
+#include "platform/Platform.h"
+#include "wirelet/PanelBus.h"
+
+namespace pendrake {
+namespace {
+
+// The plug-in makes its cut data file in the temporary folder when it starts ("~TX....TMP"); the files of that
+// name that appear while it starts are its.
+std::set<std::string> CutDataFiles()
+{
+    std::set<std::string> found;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(platform::TemporaryFolder(), error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.rfind("~TX", 0) == 0 && name.size() > 4 && name.compare(name.size() - 4, 4, ".TMP") == 0)
+            found.insert(entry.path().string());
+    }
+    return found;
+}
+
+}  // namespace
+
+int RunJob(const JobOptions& options, std::ostream& out, std::ostream& err)
+{
+    wirelet::PanelBus& bus = wirelet::PanelBus::Shared();
+    std::vector<wirelet::EventRecord> events;
+    int status = 0;
+    {
+        const std::set<std::string> before = CutDataFiles();
+        HostSession session(options.session, err);
+        if (session.LoadProblems() > 0 || session.Host().Plugins().empty()) {
+            err << "pendrake: no plug-in could be loaded from " << session.PluginsFolder() << '\n';
+            return 1;
+        }
+        for (const std::string& file : CutDataFiles())
+            if (!before.count(file)) out << "Cut data file: " << file << '\n';
+        bus.SetObserver([&events](const wirelet::EventRecord& event) {
+            if (!event.fFromHost) events.push_back(event);
+        });
+
+        ConsolePanel panel(session.Host());
+        CutJob job(session.Host(), panel, events, out);
+        std::string problem;
+        if (!job.Run(options.job, &problem)) {
+            err << "pendrake: " << problem << '\n';
+            status = 1;
+        }
+        bus.SetObserver({});
+
+        // Every step leaves the document whole, so it is saved also after a failed output.
+        if (!options.saveAs.empty()) {
+            host::WriteSvgFile(*session.Host().CurrentDocument(), options.saveAs);
+            out << "Saved: " << options.saveAs << '\n';
+        }
+        for (const auto& violation : session.Host().GetChecks().Violations()) {
+            err << "pendrake: host check: " << violation << '\n';
+            status = 1;
+        }
+    }
+    return status;
+}
+
+}  // namespace pendrake
