@@ -139,9 +139,14 @@ bool CutJob::Run(const CutJobOptions& options, std::string* problem)
     if (!options.perforateIds.empty()) fLog << "Perforation lines: " << Join(options.perforateIds) << '\n';
 
     const std::string target = Element("Target", std::to_string(options.target));
-    const std::string preview = Ask(Operation(13, target), "TalvexSendPreviewInfo");
-    fLog << "Preview (target " << options.target << "): paths " << Find(preview, "indexes") << ", crop marks "
-         << (Find(preview, "ExistCropMark") == "1" ? "present" : "absent") << '\n';
+    bool previewed = false;
+    const std::string preview = Ask(Operation(13, target), "TalvexSendPreviewInfo", &previewed);
+    if (previewed) {
+        const std::string indexes = Find(preview, "indexes");
+        fLog << "Preview (target " << options.target << "): paths " << (indexes.empty() ? "(none)" : indexes)
+             << " (negative: cut lines), crop marks "
+             << (Find(preview, "ExistCropMark") == "1" ? "present" : "absent") << '\n';
+    }
 
     bool messaged = false;
     const std::string message = Ask(Operation(1, target), "TalvexDispMessage", &messaged);
