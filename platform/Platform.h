@@ -44,12 +44,15 @@ void ReleaseBundle(BundleRef bundle) noexcept;
 
 // The registry (RegOpenKeyExA / RegQueryValueExA / RegCloseKey). On Linux HKEY_CURRENT_USER is
 // $XDG_CONFIG_HOME (default ~/.config) and HKEY_LOCAL_MACHINE is /etc/xdg; a key is the folder path with each
-// "\" read as "/", a value is the file of that name in the key's folder, and its bytes are the value.
+// "\" read as "/", a value is the file of that name in the key's folder, and its bytes are the value. The
+// environment variables PENDRAKE_REGISTRY_HKCU and PENDRAKE_REGISTRY_HKLM, when set and not empty, name the two
+// root folders instead (for tests, which cannot write /etc/xdg). Key and value names with empty, "." or ".."
+// components are refused, as is a "/" in a value name; an empty key name is the root itself.
 enum class RegistryRoot { kCurrentUser, kLocalMachine };
 struct RegistryKey;
 using RegistryKeyRef = RegistryKey*;
 
-// Null when the key does not exist or cannot be read.
+// Null when the key does not exist, cannot be read or has a refused name.
 RegistryKeyRef OpenRegistryKey(RegistryRoot root, const char* subKey) noexcept;
 // Copies the value's bytes into buffer. *size holds the buffer's capacity on entry and the number of bytes
 // stored on return. False (buffer unspecified) when the value is absent, unreadable or larger than the buffer.
@@ -62,7 +65,8 @@ bool CloseRegistryKey(RegistryKeyRef key) noexcept;
 // $TMPDIR (default /tmp).
 std::string TemporaryFolder();
 // Creates a new empty file in folder, exclusively, named prefix, up to four hexadecimal digits and ".TMP"
-// ("~TX1A2.TMP"); stores its full path. False when no such file could be made.
+// ("~TX1A2.TMP"); stores its full path. On Linux the number starts from the process id and the time and moves
+// on when a name is taken, 65535 numbers at most. False when no such file could be made.
 bool CreateTemporaryFile(const std::string& folder, const char* prefix, std::string& path) noexcept;
 
 // Files written from the start (CreateFileA with CREATE_ALWAYS and no sharing / WriteFile / CloseHandle).
@@ -77,7 +81,9 @@ bool CloseFile(FileHandle file) noexcept;
 
 // Starts a program from a command line (WinExec): on Linux the line is split at blanks, a double-quoted run
 // staying one argument, and the first argument is started directly, never through a shell, without waiting and
-// without leaving a zombie. showCommand is the window state (1: shown normally). True when it was started.
+// without leaving a zombie. showCommand is the window state (1: shown normally; no meaning on Linux). True when
+// the program was started (on Linux: the exec succeeded); false for an empty line or an unterminated quote.
+// The program runs in a session of its own with standard input from /dev/null.
 bool StartProgram(const std::string& commandLine, int showCommand) noexcept;
 // Opens a document with the desktop's opener (ShellExecuteA with "open"): on Linux $PENDRAKE_OPENER when set,
 // otherwise xdg-open, started like StartProgram with the document as its one argument. True when started.

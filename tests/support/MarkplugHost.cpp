@@ -58,6 +58,7 @@ std::string MarkplugHost::Leftovers()
     if (fHost->Paths().Live()) text += std::to_string(fHost->Paths().Live()) + " paths; ";
     if (!fHost->Blocks().empty()) text += std::to_string(fHost->Blocks().size()) + " blocks; ";
     if (!fHost->MatchLists().empty()) text += std::to_string(fHost->MatchLists().size()) + " matching art lists; ";
+    if (fHost->LiveActionParams()) text += std::to_string(fHost->LiveActionParams()) + " action parameter blocks; ";
     if (fHost->ContextDepth()) text += std::to_string(fHost->ContextDepth()) + " contexts; ";
     return text;
 }

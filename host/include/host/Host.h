@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "host/Actions.h"
 #include "host/Checks.h"
 #include "host/Document.h"
 #include "host/Faults.h"
@@ -123,6 +124,13 @@ public:
     // Lists of the Matching Art suite that plug-ins have not disposed yet, by address.
     std::map<const void*, std::unique_ptr<PDArtHandle[]>>& MatchLists() { return fMatchLists; }
 
+    // The Action Manager's parameter blocks that plug-ins have not deleted yet, and every action played, in order.
+    ObjectTable<PDActionParamValueOpaque>& ActionParams() { return fActionParams; }
+    std::size_t LiveActionParams() const { return fActionParams.Live(); }
+    const std::vector<ActionPlay>& ActionPlays() const { return fActionPlays; }
+    void RecordActionPlay(ActionPlay play) { fActionPlays.push_back(std::move(play)); }
+    void ClearActionPlays() { fActionPlays.clear(); }
+
     // Called when a plug-in is shut down, before its module may go: the panel service drops its listeners.
     void SetShutdownObserver(std::function<void(ZBPlugin&)> observer) { fShutdownObserver = std::move(observer); }
 
@@ -147,6 +155,8 @@ private:
     Preferences fPreferences;
     std::map<const void*, std::unique_ptr<PDArtHandle[]>> fMatchLists;
     std::function<void(ZBPlugin&)> fShutdownObserver;
+    ObjectTable<PDActionParamValueOpaque> fActionParams;
+    std::vector<ActionPlay> fActionPlays;
 };
 
 }  // namespace host

@@ -170,6 +170,28 @@ struct PreferenceSuiteLayout {
     ZBErr (*RemovePreference)(const char* prefix, const char* key);
 };
 
+template <typename Real>
+struct ActionManagerSuiteLayout {
+    ZBErr (*PlayActionEvent)(const char* eventName, int32_t dialogStatus, PDActionParamValueRef params);
+    ZBErr (*NewActionParamValue)(PDActionParamValueRef* params);
+    ZBErr (*DeleteActionParamValue)(PDActionParamValueRef params);
+    ZBErr (*CountActionParamValues)(PDActionParamValueRef params, int32_t* count);
+    ZBErr (*GetNthActionParamKey)(PDActionParamValueRef params, int32_t n, int32_t* key);
+    ZBErr (*GetActionParamType)(PDActionParamValueRef params, int32_t key, int32_t* type);
+    ZBErr (*SetInteger)(PDActionParamValueRef params, int32_t key, int32_t value);
+    ZBErr (*GetInteger)(PDActionParamValueRef params, int32_t key, int32_t* value);
+    ZBErr (*SetReal)(PDActionParamValueRef params, int32_t key, Real value);
+    ZBErr (*GetReal)(PDActionParamValueRef params, int32_t key, Real* value);
+    ZBErr (*SetUnitReal)(PDActionParamValueRef params, int32_t key, int32_t unit, Real value);
+    ZBErr (*GetUnitReal)(PDActionParamValueRef params, int32_t key, int32_t* unit, Real* value);
+    ZBErr (*SetEnumerated)(PDActionParamValueRef params, int32_t key, const char* name, int32_t value);
+    ZBErr (*GetEnumerated)(PDActionParamValueRef params, int32_t key, const char** name, int32_t* value);
+    ZBErr (*SetBoolean)(PDActionParamValueRef params, int32_t key, ZBBoolean value);
+    ZBErr (*GetBoolean)(PDActionParamValueRef params, int32_t key, ZBBoolean* value);
+    ZBErr (*SetString)(PDActionParamValueRef params, int32_t key, const char* value);
+    ZBErr (*GetString)(PDActionParamValueRef params, int32_t key, const char** value);
+};
+
 }  // namespace host
 
 #endif

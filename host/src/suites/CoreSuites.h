@@ -30,6 +30,7 @@ void OfferTagSuite(SuiteRegistry& registry);
 void OfferMatchingArtSuite(SuiteRegistry& registry);
 void OfferLayerSuite(SuiteRegistry& registry);
 void OfferPreferenceSuite(SuiteRegistry& registry);
+void OfferActionManagerSuite(SuiteRegistry& registry);
 void OfferDocumentSuitesPending(SuiteRegistry& registry);
 
 inline void OfferCoreSuites(SuiteRegistry& registry)
@@ -55,6 +56,7 @@ inline void OfferCoreSuites(SuiteRegistry& registry)
     OfferMatchingArtSuite(registry);
     OfferLayerSuite(registry);
     OfferPreferenceSuite(registry);
+    OfferActionManagerSuite(registry);
     OfferDocumentSuitesPending(registry);
 }
 

@@ -13,10 +13,6 @@ const PDMenuSuite11 kMenu = {kNoDocument, kNoDocument};
 const PDPathConstructionSuite4 kPathConstruction = {kNoDocument};
 const PDExpandSuite4 kExpand = {kNoDocument};
 const PDRasterSuite10 kRaster = {kNoDocument};
-const PDActionManagerSuite5 kActionManager = {
-    kNoDocument, kNoDocument, kNoDocument, kNoDocument, kNoDocument, kNoDocument,
-    kNoDocument, kNoDocument, kNoDocument, kNoDocument, kNoDocument, kNoDocument,
-    kNoDocument, kNoDocument, kNoDocument, kNoDocument, kNoDocument, kNoDocument};
 const PDPathfinderSuite6 kPathfinder = {kNoDocument};
 const PDUndoSuite7 kUndo = {kNoDocument};
 const PDDrawArtSuite11 kDrawArt = {kNoDocument};
@@ -36,8 +32,6 @@ void OfferDocumentSuitesPending(SuiteRegistry& registry)
               &kPathConstruction);
     OfferBoth(registry, kPDExpandSuite, kPDExpandSuiteVersion4, kPDExpandSuiteVersion1003, &kExpand);
     OfferBoth(registry, kPDRasterSuite, kPDRasterSuiteVersion10, kPDRasterSuiteVersion1009, &kRaster);
-    OfferBoth(registry, kPDActionManagerSuite, kPDActionManagerSuiteVersion5, kPDActionManagerSuiteVersion1004,
-              &kActionManager);
     OfferBoth(registry, kPDPathfinderSuite, kPDPathfinderSuiteVersion6, kPDPathfinderSuiteVersion1005, &kPathfinder);
     OfferBoth(registry, kPDUndoSuite, kPDUndoSuiteVersion7, kPDUndoSuiteVersion1006, &kUndo);
     OfferBoth(registry, kPDDrawArtSuite, kPDDrawArtSuiteVersion11, kPDDrawArtSuiteVersion1010, &kDrawArt);

@@ -1,0 +1,46 @@
+// The geometry the host's actions share: paths flattened into polylines, and areas as integer polygons for
+// the clipping library (thousandths of a point), turned back into corner segments.
+#ifndef HOST_ACTIONS_GEOMETRY_H
+#define HOST_ACTIONS_GEOMETRY_H
+
+#include <polyclipping/clipper.hpp>
+
+#include <vector>
+
+#include "host/Document.h"
+
+namespace host {
+
+constexpr double kGeometryScale = 1000;  // integer units per point
+constexpr double kFlatness = 0.05;       // curves become polylines within this distance, in points
+constexpr double kMaxCoordinate = 1e9;   // points; the actions refuse art or lengths beyond it
+
+struct Polyline {
+    std::vector<Point> points;
+    bool closed = false;
+};
+
+// Closed contours of corner segments, as a new path or compound path holds them.
+using Contours = std::vector<std::vector<Segment>>;
+
+bool InRange(double value);
+
+// The subpaths of a path or compound path as polylines; false when a coordinate is out of range.
+bool FlattenShape(const Art& shape, std::vector<Polyline>& lines);
+
+ClipperLib::IntPoint ToClipper(Point p);
+ClipperLib::Path ToClipper(const std::vector<Point>& points);
+Point FromClipper(const ClipperLib::IntPoint& p);
+
+// The area inside closed polylines (open ones are closed for this) under the given fill rule.
+ClipperLib::Paths Region(const std::vector<Polyline>& lines, bool evenOdd);
+// Boolean operations on areas. The results do not overlap: outers run counter-clockwise, holes clockwise,
+// each outer followed by its holes.
+ClipperLib::Paths Unite(const ClipperLib::Paths& areas, ClipperLib::PolyFillType fill = ClipperLib::pftNonZero);
+ClipperLib::Paths Subtract(const ClipperLib::Paths& area, const ClipperLib::Paths& removed);
+
+Contours ToContours(const ClipperLib::Paths& areas);
+
+}  // namespace host
+
+#endif

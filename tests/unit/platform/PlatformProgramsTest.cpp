@@ -1,0 +1,131 @@
+#include "platform/Platform.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "EnvironmentGuard.h"
+#include "TempFolder.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kRecorder = PLATFORM_ARGV_RECORDER;
+
+// The recorder's output once it is in place; "<not written>" if it never appears. The deadline only keeps a
+// failing test from hanging.
+std::string WaitForFile(const fs::path& path) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (!fs::exists(path)) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            return "<not written>";
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// The process ids of this process's children that are zombies, from /proc/PID/stat ("pid (name) S ppid ...").
+std::vector<std::string> ZombieChildren() {
+    std::vector<std::string> zombies;
+    const std::string self = std::to_string(getpid());
+    for (const auto& entry : fs::directory_iterator("/proc")) {
+        std::ifstream in(entry.path() / "stat");
+        std::string stat;
+        if (!std::getline(in, stat)) {
+            continue;
+        }
+        const std::size_t close = stat.rfind(')');
+        if (close == std::string::npos) {
+            continue;
+        }
+        std::istringstream fields(stat.substr(close + 1));
+        std::string state;
+        std::string parent;
+        fields >> state >> parent;
+        if (parent == self && state == "Z") {
+            zombies.push_back(entry.path().filename().string());
+        }
+    }
+    return zombies;
+}
+
+std::string Joined(const std::vector<std::string>& arguments) {
+    std::string bytes;
+    for (const std::string& argument : arguments) {
+        bytes += argument;
+        bytes += '\0';
+    }
+    return bytes;
+}
+
+class PlatformPrograms : public ::testing::Test {
+protected:
+    TempFolder fFolder;
+    fs::path fRecord = fFolder.Path() / "argv";
+    EnvironmentGuard fTarget{"PLATFORM_TEST_ARGV_FILE", fRecord.c_str()};
+};
+
+TEST_F(PlatformPrograms, StartProgramPassesQuotedArgumentsByteForByteAndLeavesNoZombie) {
+    const std::string line = "\"" + kRecorder + "\" -i \"C:\\Temp\\two words.TMP\"  plain\ta\"b c\"d \"\"";
+    ASSERT_TRUE(platform::StartProgram(line, 1));
+    EXPECT_EQ(WaitForFile(fRecord), Joined({kRecorder, "-i", "C:\\Temp\\two words.TMP", "plain", "ab cd", ""}));
+    EXPECT_EQ(ZombieChildren(), std::vector<std::string>());
+}
+
+TEST_F(PlatformPrograms, StartProgramFindsTheProgramInPath) {
+    const fs::path folder = fs::path(kRecorder).parent_path();
+    EnvironmentGuard path("PATH", ("/nonexistent:" + folder.string()).c_str());
+    ASSERT_TRUE(platform::StartProgram(fs::path(kRecorder).filename().string() + " -i x", 1));
+    EXPECT_EQ(WaitForFile(fRecord), Joined({fs::path(kRecorder).filename().string(), "-i", "x"}));
+}
+
+TEST_F(PlatformPrograms, StartProgramIsFalseWhenNothingCouldBeStarted) {
+    // Files that exist but cannot be run are told apart only by the exec failing in the started process.
+    const fs::path notExecutable = fFolder.Path() / "plain.txt";
+    std::ofstream(notExecutable) << "not a program";
+    const fs::path noFormat = fFolder.Path() / "garbage";
+    std::ofstream(noFormat) << "\x01\x02\x03 garbage";
+    fs::permissions(noFormat, fs::perms::owner_all);
+
+    for (const std::string& line :
+         {std::string(), std::string("  \t "), std::string("\"") + kRecorder + " -i x", std::string("\"\" -i x"),
+          std::string("/nonexistent/talvex -i x"), std::string("no-such-program-of-markplug -i x"),
+          notExecutable.string(), noFormat.string()}) {
+        EXPECT_FALSE(platform::StartProgram(line, 1)) << line;
+    }
+    EXPECT_FALSE(fs::exists(fRecord));
+    EXPECT_EQ(ZombieChildren(), std::vector<std::string>());
+}
+
+TEST_F(PlatformPrograms, OpenWithDesktopStartsTheOpenerWithTheDocumentAsOneArgument) {
+    const std::string document = (fFolder.Path() / "help page \"1\".html").string();
+    {
+        EnvironmentGuard opener("PENDRAKE_OPENER", kRecorder.c_str());
+        ASSERT_TRUE(platform::OpenWithDesktop(document));
+        EXPECT_EQ(WaitForFile(fRecord), Joined({kRecorder, document}));
+        EXPECT_FALSE(platform::OpenWithDesktop(""));
+    }
+    EnvironmentGuard opener("PENDRAKE_OPENER", (fFolder.Path() / "no-opener").c_str());
+    EXPECT_FALSE(platform::OpenWithDesktop(document));
+    EXPECT_EQ(ZombieChildren(), std::vector<std::string>());
+}
+
+TEST(PlatformModulePath, IsTheProgramForItsOwnCodeAndEmptyForNull) {
+    EXPECT_EQ(platform::ModulePathOfAddress(reinterpret_cast<const void*>(&ZombieChildren)),
+              fs::read_symlink("/proc/self/exe").string());
+    EXPECT_EQ(platform::ModulePathOfAddress(nullptr), "");
+}
+
+}  // namespace

@@ -1,0 +1,116 @@
+// talvex-standin: the cutting application's stand-in. It reads the cut data file that the plug-in hands it,
+// reports every line it cannot read, and leaves what it read (last-cut.log) and a preview (last-cut.svg) in its
+// own folder, or in the folder given with -o.
+#include <iostream>
+#include <string>
+
+#include "CutFileReader.h"
+#include "CutLog.h"
+#include "FileAccess.h"
+#include "PreviewWriter.h"
+
+namespace {
+
+constexpr int kUsageError = 2;
+
+const char* const kUsage =
+    "usage: talvex-standin -i FILE [-o DIR]\n"
+    "Reads the cut data file FILE, reports each line it cannot read as FILE:LINE: message, and writes\n"
+    "last-cut.log and last-cut.svg (a preview) into DIR, by default the folder of this program.\n"
+    "Exit codes: 0 the file is good, 1 problems were found or the results could not be written, 2 wrong usage.\n";
+
+struct Options {
+    std::string fInput;
+    std::string fOutputFolder;
+    bool fHelp = false;
+};
+
+// Reads -i FILE, -o DIR (each once, in either order) and --help; false with a message otherwise.
+bool ParseOptions(int argc, char** argv, Options& options, std::string& message) {
+    bool haveInput = false;
+    bool haveOutput = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument == "--help" || argument == "-h") {
+            options.fHelp = true;
+            return true;
+        }
+        const bool input = argument == "-i";
+        if (!input && argument != "-o") {
+            message = "unknown argument \"" + argument + "\"";
+            return false;
+        }
+        bool& seen = input ? haveInput : haveOutput;
+        if (seen) {
+            message = argument + " given twice";
+            return false;
+        }
+        if (i + 1 >= argc || argv[i + 1][0] == '\0') {
+            message = argument + " needs a value";
+            return false;
+        }
+        seen = true;
+        (input ? options.fInput : options.fOutputFolder) = argv[++i];
+    }
+    if (!haveInput) {
+        message = "-i FILE is required";
+        return false;
+    }
+    return true;
+}
+
+bool WriteResult(const std::string& folder, const char* name, const std::string& text) {
+    const std::string path = folder + "/" + name;
+    std::string error;
+    if (!talvex::WriteFileAtomically(path, text, error)) {
+        std::cerr << "talvex-standin: cannot write " << path << ": " << error << "\n";
+        return false;
+    }
+    return true;
+}
+
+int Run(int argc, char** argv) {
+    Options options;
+    std::string message;
+    if (!ParseOptions(argc, argv, options, message)) {
+        std::cerr << "talvex-standin: " << message << "\n" << kUsage;
+        return kUsageError;
+    }
+    if (options.fHelp) {
+        std::cout << kUsage;
+        return 0;
+    }
+    const std::string folder = options.fOutputFolder.empty() ? talvex::ProgramFolder() : options.fOutputFolder;
+    if (folder.empty()) {
+        std::cerr << "talvex-standin: cannot find the program's own folder\n";
+        return 1;
+    }
+
+    talvex::CutData data;
+    std::string bytes;
+    std::string error;
+    if (talvex::ReadFileBytes(options.fInput, bytes, error)) {
+        data = talvex::ReadCutFile(bytes);
+    } else {
+        data.fProblems.push_back({0, error});
+    }
+    for (const talvex::CutProblem& problem : data.fProblems) {
+        std::cerr << talvex::ProblemText(options.fInput, problem) << "\n";
+    }
+    const bool logWritten = WriteResult(folder, "last-cut.log", talvex::CutLogText(options.fInput, data));
+    const bool previewWritten = WriteResult(folder, "last-cut.svg", talvex::PreviewSvg(data));
+    return logWritten && previewWritten && data.fProblems.empty() ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    try {
+        return Run(argc, argv);
+    } catch (const std::exception& exception) {
+        std::cerr << "talvex-standin: " << exception.what() << "\n";
+    } catch (...) {
+        std::cerr << "talvex-standin: unexpected failure\n";
+    }
+    return 1;
+}
