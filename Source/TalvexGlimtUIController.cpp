@@ -2,6 +2,8 @@
 
 #include "AppContext.h"
 #include "CropSettings.h"
+#include "CutOutputPaths.h"
+#include "Edition.h"
 #include "PanelNames.h"
 #include "PanelPayloads.h"
 #include "TalvexPluginDialogPlugin.h"
@@ -23,7 +25,12 @@ void TalvexGlimtUIController::Init()
         const AppContext appContext(gPlugin ? gPlugin->GetPluginRef() : nullptr);
         LoadCropSettings();
     }
-    // The output side's start-up (the cutting application's path, the cut data file name) follows here.
+    // The output side's start-up: the cutting application's path, then the cut data file name. The macOS
+    // feature set writes no cut data file.
+    if (!kMacEdition) {
+        FindTalvexPath();
+        MakeCutFileName();
+    }
 }
 
 int32_t TalvexGlimtUIController::LoadExtension() { return GlimtUIController::LoadExtension(); }

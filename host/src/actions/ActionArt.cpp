@@ -64,6 +64,7 @@ Art* NewShape(Document& document, const Contours& contours, const Style& style, 
     }
     for (const std::vector<Segment>& contour : contours) {
         Art* path = document.NewArt(ArtKind::Path, PaintOrder::InsideOnTop, made);
+        if (!path) return nullptr;
         path->style = style;
         path->segments = contour;
         path->closed = true;

@@ -42,22 +42,32 @@ Polyline Flatten(const Art& path)
     const std::vector<Segment>& s = path.segments;
     if (s.empty()) return line;
     line.points.push_back(s[0].p);
+    line.smooth.push_back(false);
     const std::size_t curves = path.closed ? s.size() : s.size() - 1;
     for (std::size_t i = 0; i < curves; ++i) {
         const Segment& from = s[i];
         const Segment& to = s[(i + 1) % s.size()];
         const int steps = CurveSteps(from.p, from.out, to.in, to.p);
-        for (int k = 1; k <= steps; ++k)
+        for (int k = 1; k <= steps; ++k) {
             line.points.push_back(k == steps ? to.p : Cubic(from.p, from.out, to.in, to.p, double(k) / steps));
+            line.smooth.push_back(k != steps);
+        }
     }
-    if (path.closed && line.points.size() > 1) line.points.pop_back();  // the closing curve ends at the start
+    if (path.closed && line.points.size() > 1) {  // the closing curve ends at the start
+        line.points.pop_back();
+        line.smooth.pop_back();
+    }
     return line;
 }
 
+// The contours of a result, without the slivers of a few square units that rounding to the grid leaves.
 ClipperLib::Paths FromTree(const ClipperLib::PolyTree& tree)
 {
     ClipperLib::Paths paths;
     ClipperLib::ClosedPathsFromPolyTree(tree, paths);
+    paths.erase(std::remove_if(paths.begin(), paths.end(),
+                               [](const ClipperLib::Path& path) { return std::fabs(ClipperLib::Area(path)) < 4; }),
+                paths.end());
     return paths;
 }
 

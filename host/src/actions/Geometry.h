@@ -18,6 +18,9 @@ constexpr double kMaxCoordinate = 1e9;   // points; the actions refuse art or le
 struct Polyline {
     std::vector<Point> points;
     bool closed = false;
+    // Per point: whether it lies inside a flattened curve rather than on an anchor, so that a stroke turns
+    // round there whatever its join. Empty: every point is an anchor.
+    std::vector<bool> smooth;
 };
 
 // Closed contours of corner segments, as a new path or compound path holds them.

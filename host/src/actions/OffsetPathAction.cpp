@@ -1,7 +1,92 @@
+// Offset path: each selected path or compound path gets a contour at a distance from its filled area (outward
+// for a positive 'ofst', inward for a negative one) as a new shape above it, with its style; the original stays
+// and is deselected. The contour is the area grown (or shrunk) by a band as wide as twice the distance along its
+// boundary, so corners take the join of 'jntp' with the miter limit of 'mitr' (miter length over distance).
+#include <cmath>
+#include <utility>
+
+#include "ActionArt.h"
+#include "ActionParams.h"
 #include "HostActions.h"
+#include "Stroke.h"
+#include "pendrake/PDPathStyle.h"
 
 namespace host {
+namespace {
 
-ZBErr OffsetPathAction(Document&, const std::vector<ActionEntry>&) { return kNoErr; }
+constexpr int32_t kOffsetKey = PD_FOURCC('o', 'f', 's', 't');
+constexpr int32_t kMiterLimitKey = PD_FOURCC('m', 'i', 't', 'r');
+constexpr int32_t kJoinKey = PD_FOURCC('j', 'n', 't', 'p');
+
+// Values of 'jntp'.
+constexpr int32_t kJoinRound = 1;
+constexpr int32_t kJoinMiter = 2;
+constexpr int32_t kJoinBevel = 3;
+
+// An entry the block leaves out takes the value this host's dialog starts with.
+constexpr double kDefaultOffset = 10;
+constexpr double kDefaultMiterLimit = 4;
+
+struct Offset {
+    Art* art;
+    Contours contours;
+};
+
+ZBErr ReadShape(const std::vector<ActionEntry>& params, double& distance, StrokeShape& band)
+{
+    int32_t join = kJoinMiter;
+    if (const ZBErr error = ReadLength(params, kOffsetKey, kDefaultOffset, distance)) return error;
+    if (const ZBErr error = ReadNumber(params, kMiterLimitKey, kDefaultMiterLimit, band.miterLimit)) return error;
+    if (const ZBErr error = ReadChoice(params, kJoinKey, kJoinMiter, join)) return error;
+    if (!std::isfinite(band.miterLimit)) return kBadParameterErr;
+    switch (join) {
+    case kJoinRound: band.join = kPDRoundJoin; break;
+    case kJoinMiter: band.join = kPDMiterJoin; break;
+    case kJoinBevel: band.join = kPDBevelJoin; break;
+    default: return kBadParameterErr;
+    }
+    band.width = 2 * std::fabs(distance);
+    band.cap = kPDButtCap;
+    return kNoErr;
+}
+
+ClipperLib::Paths OffsetArea(const ClipperLib::Paths& area, double distance, const StrokeShape& band)
+{
+    if (distance == 0) return area;
+    std::vector<Polyline> boundary;
+    for (const ClipperLib::Path& contour : area) {
+        Polyline line{{}, true, {}};
+        for (const ClipperLib::IntPoint& p : contour) line.points.push_back(FromClipper(p));
+        boundary.push_back(std::move(line));
+    }
+    const ClipperLib::Paths strip = StrokeArea(boundary, band);
+    if (distance < 0) return Subtract(area, strip);
+    ClipperLib::Paths both = area;
+    both.insert(both.end(), strip.begin(), strip.end());
+    return Unite(both);
+}
+
+}  // namespace
+
+ZBErr OffsetPathAction(Document& document, const std::vector<ActionEntry>& params)
+{
+    double distance = 0;
+    StrokeShape band;
+    if (const ZBErr error = ReadShape(params, distance, band)) return error;
+    std::vector<Offset> offsets;
+    for (Art* art : SelectedShapes(document)) {
+        std::vector<Polyline> lines;
+        if (!FlattenShape(*art, lines)) return kBadParameterErr;
+        Contours contours = ToContours(OffsetArea(Region(lines, art->style.evenOdd), distance, band));
+        if (!contours.empty()) offsets.push_back({art, std::move(contours)});
+    }
+    for (Offset& offset : offsets) {
+        if (!NewShape(document, offset.contours, offset.art->style, PaintOrder::Above, offset.art))
+            return kCantHappenErr;
+        offset.art->attributes &= ~kAttrSelected;
+        for (auto& child : offset.art->children) child->attributes &= ~kAttrSelected;
+    }
+    return kNoErr;
+}
 
 }  // namespace host

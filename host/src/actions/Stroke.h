@@ -14,7 +14,7 @@ struct StrokeShape {
     double width = 1;
     int16_t cap = 0;
     int16_t join = 0;
-    double miterLimit = 4;  // miter length over stroke width; a longer miter becomes a bevel
+    double miterLimit = 4;  // miter length over stroke width (1 to 500); a longer miter becomes a bevel
 };
 
 // The stroke's area: one piece per straight run, join and cap, united. Closed polylines have no caps.

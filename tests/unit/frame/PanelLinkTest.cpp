@@ -65,12 +65,12 @@ TEST_F(FRAME_SUITE(FramePanelLink), AnEventIsHandledInsideTheAppContextAndItsPay
     Notify(kPDWireletSetupCompleteNotifier);
     fake::State().log.clear();
 
-    folder.Send(kOperationClicked, "<payload><operation>13</operation><Target>2</Target></payload>");
+    folder.Send(kOperationClicked, "<payload><operation>14</operation></payload>");
     folder.Send(kOperationClicked, nullptr);
     // Each payload is searched for its operation (the tags, then the element's text or an empty one).
     EXPECT_EQ(fake::State().log, (std::vector<std::string>{
                                      "PushAppContext",
-                                     "NewString 0 <payload><operation>13</operation><Target>2</Target></payload>",
+                                     "NewString 0 <payload><operation>14</operation></payload>",
                                      "NewString 0 <operation>",
                                      "NewString 0 </operation>",
                                      "NewString 0 ",

@@ -1,0 +1,13 @@
+// Where the output run places a path: its artwork coordinates plus an offset that makes the written coordinates
+// relative to the lower-left corner of the area the crop marks cover (one mark radius left of and below the
+// crop frame's lower-left corner), or page coordinates when the document has no crop marks.
+#ifndef MARKPLUG_CUTORIGINOFFSET_H
+#define MARKPLUG_CUTORIGINOFFSET_H
+
+#include "pendrake/PDTypes.h"
+
+// The offset for the current document and crop settings; documentOrigin counts as (0, 0) when the host cannot
+// give it, and the page height as 0.
+PDRealPoint CutOriginOffset(bool cropMarks) noexcept;
+
+#endif

@@ -1,0 +1,46 @@
+// The output run of the Windows feature set: every path the target admits goes into the cut data file, placed
+// relative to the crop marks, and the cutting application is started with the file. The panel hears of a run
+// that started nothing: message 1 when the application is not installed, message 2 when the file could not be
+// written in full (then it is not handed to the application).
+#include "ArtMatchList.h"
+#include "CutFileWriter.h"
+#include "CutObjectFilter.h"
+#include "CutOriginOffset.h"
+#include "CutOutputPaths.h"
+#include "Edition.h"
+#include "PayloadParser.h"
+#include "TalvexGlimtUIController.h"
+
+namespace {
+
+constexpr int32_t kMessageNotInstalled = 1;
+constexpr int32_t kMessageFileIncomplete = 2;
+
+}  // namespace
+
+void TalvexGlimtUIController::ExecuteTalvexOut(const pd::UnicodeString& payload)
+{
+    // The macOS feature set drives the plotter itself, which this build does not do yet.
+    if (kMacEdition) return;
+
+    const int32_t target = GetElementInt32(payload, "Target");
+    const PDLayerHandle currentLayer = CurrentLayerForTarget(target);
+    const ArtMatchList paths(ArtMatchList::Query::kPaths);
+    if (!paths.Answered()) return;  // no document: no file, nothing started, nothing sent
+    const bool cropMarks = HasCropMarks();
+
+    CutFileWriter writer(gCutFileName);
+    writer.WriteCutFileHeader(cropMarks);
+    int32_t position = 0;
+    for (const PDArtHandle art : paths) {
+        CutCandidate candidate{};
+        if (AdmitCutObject(art, position, target, currentLayer, candidate))
+            writer.WriteArtPath(art, CutOriginOffset(cropMarks));
+        ++position;
+    }
+    switch (writer.WriteCutFileTrailer()) {
+    case CutLaunch::kStarted: break;
+    case CutLaunch::kNotInstalled: DispMessage(kMessageNotInstalled); break;
+    case CutLaunch::kFileIncomplete: DispMessage(kMessageFileIncomplete); break;
+    }
+}

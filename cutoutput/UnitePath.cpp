@@ -1,0 +1,17 @@
+// Overlapping shapes united. Hosts other than versions 8 and 9 need a second pass with no expansion.
+#include "HostActions.h"
+#include "TalvexGlimtUIController.h"
+#include "TalvexPluginDialogSuites.h"
+#include "pendrake/PDActionManager.h"
+
+void TalvexGlimtUIController::UnitePath()
+{
+    PlayHostAction("pd_plugin_pathfinder", kPDDialogOff, nullptr);
+    int32_t version = 0;  // a host that cannot say gets the second pass
+    if (sPDRuntime) sPDRuntime->GetAppMajorVersion(&version);
+    if (version == 8 || version == 9) return;
+    const ActionParams params;
+    if (!params.Get()) return;  // the second pass means nothing without its parameter
+    sPDActionManager->SetReal(params.Get(), PD_FOURCC('x', 'p', 'n', 'd'), 0.0);
+    PlayHostAction("pd_plugin_pathfinder", kPDDialogOff, params.Get());
+}

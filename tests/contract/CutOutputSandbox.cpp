@@ -1,0 +1,116 @@
+#include "CutOutputSandbox.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <thread>
+
+namespace fs = std::filesystem;
+
+namespace testing_support {
+namespace {
+
+constexpr char kKeyFolder[] = "Software/Varrow KT Corporation/Talvex/Folder";
+
+std::string MakeSandboxFolder()
+{
+    std::string pattern = (fs::temp_directory_path() / "markplug-cut-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) ADD_FAILURE() << "cannot make a sandbox folder";
+    return pattern;
+}
+
+}  // namespace
+
+CutOutputSandbox::CutOutputSandbox(const std::string& tempFolderName)
+    : fFolder(MakeSandboxFolder()), fTempFolder(fFolder + "/" + tempFolderName), fRecords(fFolder + "/records")
+{
+    fs::create_directories(fTempFolder);
+    fs::create_directories(fRecords);
+    fs::create_directories(fFolder + "/hkcu");
+    fs::create_directories(fFolder + "/hklm");
+    setenv("TMPDIR", fTempFolder.c_str(), 1);
+    setenv("PENDRAKE_REGISTRY_HKCU", (fFolder + "/hkcu").c_str(), 1);
+    setenv("PENDRAKE_REGISTRY_HKLM", (fFolder + "/hklm").c_str(), 1);
+    setenv("PENDRAKE_OPENER", MARKPLUG_ARGV_RECORDER, 1);
+    setenv("MARKPLUG_RECORD_DIR", fRecords.c_str(), 1);
+}
+
+CutOutputSandbox::~CutOutputSandbox()
+{
+    for (const char* name : {"TMPDIR", "PENDRAKE_REGISTRY_HKCU", "PENDRAKE_REGISTRY_HKLM", "PENDRAKE_OPENER",
+                             "MARKPLUG_RECORD_DIR"})
+        unsetenv(name);
+    std::error_code error;
+    fs::permissions(fTempFolder, fs::perms::owner_all, error);
+    fs::remove_all(fFolder, error);
+}
+
+void CutOutputSandbox::SetRegistryPath(bool currentUser, const std::string& bytes)
+{
+    const std::string key = fFolder + (currentUser ? "/hkcu/" : "/hklm/") + kKeyFolder;
+    fs::create_directories(key);
+    std::ofstream(key + "/Path", std::ios::binary) << bytes;
+}
+
+std::string CutOutputSandbox::RecorderLink(const std::string& relativePath)
+{
+    const fs::path link = fs::path(fFolder) / relativePath;
+    fs::create_directories(link.parent_path());
+    fs::create_symlink(MARKPLUG_ARGV_RECORDER, link);
+    return link.string();
+}
+
+std::string CutOutputSandbox::CutFile() const
+{
+    std::vector<std::string> found;
+    for (const auto& entry : fs::directory_iterator(fTempFolder)) {
+        const std::string name = entry.path().filename().string();
+        if (name.rfind("~TX", 0) == 0 && name.size() > 7 && name.substr(name.size() - 4) == ".TMP")
+            found.push_back(entry.path().string());
+    }
+    return found.size() == 1 ? found.front() : std::string();
+}
+
+std::size_t CutOutputSandbox::RecordCount() const
+{
+    std::size_t count = 0;
+    for (const auto& entry : fs::directory_iterator(fRecords))
+        if (entry.path().extension() == ".rec") ++count;
+    return count;
+}
+
+std::vector<std::vector<std::string>> CutOutputSandbox::WaitForRecords(std::size_t count) const
+{
+    // A started program runs on its own; twenty seconds is far more than it needs on any machine.
+    for (int i = 0; i < 2000 && RecordCount() < count; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    std::vector<std::vector<std::string>> records;
+    for (const auto& entry : fs::directory_iterator(fRecords)) {
+        if (entry.path().extension() != ".rec") continue;
+        std::istringstream lines(FileBytes(entry.path().string()));
+        std::vector<std::string> arguments;
+        for (std::string line; std::getline(lines, line);) arguments.push_back(line);
+        records.push_back(arguments);
+    }
+    return records;
+}
+
+std::string FileBytes(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+std::string CrLfLines(const std::vector<std::string>& lines)
+{
+    std::string text;
+    for (const std::string& line : lines) text += line + "\r\n";
+    return text;
+}
+
+}  // namespace testing_support
