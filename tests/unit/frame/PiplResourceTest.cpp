@@ -4,7 +4,7 @@
 
 #include "ExpectedPipl.h"
 #include "FrameTestNames.h"
-#include "PiplResource.h"
+#include "pendrake/PiplResource.h"
 
 namespace {
 

@@ -7,14 +7,14 @@
 // Layout, little-endian: int16 1, int32 0, int32 property count; then per property the vendor, the key, an int32
 // id 0, the int32 data length and the data, NUL-padded to a multiple of 4 (the length counts the padding).
 // Four-character codes are written as 32-bit values, so their characters stand reversed in the bytes.
-#ifndef MARKPLUG_PIPLRESOURCE_H
-#define MARKPLUG_PIPLRESOURCE_H
+#ifndef PENDRAKE_PIPLRESOURCE_H
+#define PENDRAKE_PIPLRESOURCE_H
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
 
-#include "pendrake/ZBPlugin.h"
+#include "ZBPlugin.h"
 
 namespace pipl {
 

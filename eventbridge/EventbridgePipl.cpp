@@ -1,0 +1,5 @@
+// eventbridge's plug-in property list, in the section where the host looks for it without loading the module.
+#include "HostEventNames.h"
+#include "pendrake/PiplResource.h"
+
+[[gnu::section(kPIPLSectionName), gnu::used]] constexpr auto gPiplResource = pipl::MakePipl<kAdapterOwnerName>();
