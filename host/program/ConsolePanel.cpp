@@ -39,20 +39,51 @@ bool Argument(const std::string& line, const std::string& command, std::string& 
     return true;
 }
 
+bool Injected(int32_t status, std::string* problem)
+{
+    return status == 0 || Fail(problem, "the panel service refused the event (status " + std::to_string(status) + ")");
+}
+
+// Cuts the first blank-separated word off text.
+std::string TakeWord(std::string& text)
+{
+    const std::size_t end = text.find(' ');
+    std::string word = text.substr(0, end);
+    text = end == std::string::npos ? std::string() : text.substr(end + 1);
+    return word;
+}
+
 }  // namespace
 
 bool ConsolePanel::Handle(std::string line, std::string* problem)
 {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (line.empty() || line[0] == '#') return true;
-    if (line[0] == '<') {
-        const int32_t status = wirelet::PanelBus::Shared().InjectEvent(kPanelOperationClicked, line, kPanelExtensionId);
-        return status == 0 || Fail(problem, "the panel service refused the event (status " + std::to_string(status) + ")");
-    }
+    if (line[0] == '<')
+        return Injected(wirelet::PanelBus::Shared().InjectEvent(kPanelOperationClicked, line, kPanelExtensionId),
+                        problem);
     std::string argument;
     if (Argument(line, "!select", argument)) return Select(argument, problem);
     if (Argument(line, "!layer", argument)) return MakeLayerCurrent(argument, problem);
+    if (Argument(line, "!as", argument)) return SendAs(argument, problem);
+    if (Argument(line, "!notify", argument)) return FireNotification(argument, problem);
     return Fail(problem, "not a payload or a command: " + line);
+}
+
+bool ConsolePanel::SendAs(const std::string& arguments, std::string* problem)
+{
+    std::string rest = arguments;
+    const std::string extension = TakeWord(rest);
+    const std::string type = TakeWord(rest);
+    if (extension.empty() || type.empty()) return Fail(problem, "!as needs an extension id and an event type");
+    return Injected(wirelet::PanelBus::Shared().InjectEvent(type, rest, extension), problem);
+}
+
+bool ConsolePanel::FireNotification(const std::string& type, std::string* problem)
+{
+    if (type.empty()) return Fail(problem, "!notify needs a notification type");
+    fHost.Notify(type);
+    return true;
 }
 
 bool ConsolePanel::Select(const std::string& what, std::string* problem)

@@ -5,6 +5,9 @@
 //   !select ID[,ID...]         selects exactly the objects with these SVG ids, then tells the plug-ins
 //   !select all | !select none
 //   !layer NAME                makes the layer NAME current
+//   !as EXTENSION TYPE [DATA]  sends an event of type TYPE from the extension EXTENSION, with DATA (the rest
+//                              of the line, "" when absent) as its data: any panel, e.g. one of eventbridge
+//   !notify TYPE               fires the host notification TYPE (the rest of the line)
 //   empty lines and lines starting with "#" are skipped
 #ifndef PENDRAKE_CONSOLEPANEL_H
 #define PENDRAKE_CONSOLEPANEL_H
@@ -30,6 +33,8 @@ public:
 private:
     bool Select(const std::string& what, std::string* problem);
     bool MakeLayerCurrent(const std::string& name, std::string* problem);
+    bool SendAs(const std::string& arguments, std::string* problem);
+    bool FireNotification(const std::string& type, std::string* problem);
 
     host::Host& fHost;
 };

@@ -5,6 +5,7 @@
 
 #include <new>
 #include <string>
+#include <utility>
 
 #include "host/Host.h"
 #include "pendrake/ZBErrors.h"
@@ -18,14 +19,18 @@ inline std::string ActiveName(const Host& host)
     return plugin->name.empty() ? plugin->properties.name : plugin->name;
 }
 
-// Runs body(host) for a suite operation; body returns a ZBErr.
+// Runs body(host) for a suite operation; body returns a ZBErr. An operation that names the plug-in it acts
+// for (owner: e.g. the plug-in of a notifier) may also be called outside any message or context, as from a panel
+// listener; it is then recorded for that plug-in.
 template <typename Body>
-ZBErr HostCall(const char* operation, Body&& body) noexcept
+ZBErr HostCallFor(const char* operation, const ZBPlugin* owner, Body&& body) noexcept
 {
     Host* host = Host::Current();
     if (!host) return kCantHappenErr;
     try {
-        const std::string plugin = ActiveName(*host);
+        std::string plugin = ActiveName(*host);
+        if (plugin.empty() && owner && host->IsKnown(owner))
+            plugin = owner->name.empty() ? owner->properties.name : owner->name;
         host->GetChecks().Note(operation, plugin);
         if (plugin.empty())
             host->GetChecks().Violation(std::string(operation) + " called outside a message or application context");
@@ -36,6 +41,12 @@ ZBErr HostCall(const char* operation, Body&& body) noexcept
     } catch (...) {
         return kCantHappenErr;
     }
+}
+
+template <typename Body>
+ZBErr HostCall(const char* operation, Body&& body) noexcept
+{
+    return HostCallFor(operation, nullptr, std::forward<Body>(body));
 }
 
 // For operations that answer a boolean: failure and faults answer false.

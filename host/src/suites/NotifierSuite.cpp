@@ -7,7 +7,7 @@ namespace {
 
 ZBErr AddNotifier(ZBPlugin* plugin, const char* name, const char* type, PDNotifierHandle* notifier)
 {
-    return HostCall("AddNotifier", [&](Host& host) {
+    return HostCallFor("AddNotifier", plugin, [&](Host& host) {
         if (!host.IsKnown(plugin) || !name || !type) return kBadParameterErr;
         host.Notifiers().push_back(std::make_unique<PDNotifierOpaque>(PDNotifierOpaque{plugin, name, type}));
         if (notifier) *notifier = host.Notifiers().back().get();
@@ -16,10 +16,14 @@ ZBErr AddNotifier(ZBPlugin* plugin, const char* name, const char* type, PDNotifi
 }
 
 // Runs body on the host's notifier behind handle; unknown handles are refused.
+// A notifier's own plug-in may switch and read it from outside a message, as eventbridge does from its panel
+// listeners.
 template <typename Body>
 ZBErr WithNotifier(const char* operation, PDNotifierHandle handle, Body&& body)
 {
-    return HostCall(operation, [&](Host& host) {
+    const Host* current = Host::Current();
+    const PDNotifierOpaque* owned = current ? current->FindNotifier(handle) : nullptr;
+    return HostCallFor(operation, owned ? owned->plugin : nullptr, [&](Host& host) {
         PDNotifierOpaque* notifier = host.FindNotifier(handle);
         if (!notifier) {
             host.GetChecks().Violation(std::string(operation) + " with an unknown notifier");
