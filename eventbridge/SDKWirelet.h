@@ -11,8 +11,10 @@
 class SDKWirelet {
 public:
     SDKWirelet() noexcept = default;
-    // The module goes with the binding when eventbridge itself is unloaded.
-    ~SDKWirelet() { Unload(); }
+    // The adapter never unbinds: the panel library is the host's and stays loaded when eventbridge's own code
+    // goes (freeing it from a destructor run while eventbridge is being unloaded would unload modules inside
+    // the unloading of another).
+    ~SDKWirelet() = default;
     SDKWirelet(const SDKWirelet&) = delete;
     SDKWirelet& operator=(const SDKWirelet&) = delete;
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "Leftovers.h"
 #include "host/PanelLink.h"
 #include "pendrake/PDFolders.h"
 #include "pendrake/PDNotifier.h"
@@ -50,17 +51,6 @@ std::vector<std::string> MarkplugHost::NotifierNames() const
     return names;
 }
 
-std::string MarkplugHost::Leftovers()
-{
-    std::string text;
-    for (const auto& suite : fHost->Suites().HeldBy(fPlugin)) text += "suite " + suite + "; ";
-    if (fHost->Strings().Live()) text += std::to_string(fHost->Strings().Live()) + " strings; ";
-    if (fHost->Paths().Live()) text += std::to_string(fHost->Paths().Live()) + " paths; ";
-    if (!fHost->Blocks().empty()) text += std::to_string(fHost->Blocks().size()) + " blocks; ";
-    if (!fHost->MatchLists().empty()) text += std::to_string(fHost->MatchLists().size()) + " matching art lists; ";
-    if (fHost->LiveActionParams()) text += std::to_string(fHost->LiveActionParams()) + " action parameter blocks; ";
-    if (fHost->ContextDepth()) text += std::to_string(fHost->ContextDepth()) + " contexts; ";
-    return text;
-}
+std::string MarkplugHost::Leftovers() { return testing_support::Leftovers(*fHost, fPlugin); }
 
 }  // namespace testing_support

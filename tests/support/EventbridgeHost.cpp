@@ -1,0 +1,64 @@
+#include "EventbridgeHost.h"
+
+#include <gtest/gtest.h>
+
+#include "Leftovers.h"
+#include "host/PanelLink.h"
+#include "pendrake/PDFolders.h"
+#include "pendrake/PDNotifier.h"
+
+namespace testing_support {
+
+std::string EventbridgeModule() { return std::string(MARKPLUG_PLUGINS_DIR) + "/windows/eventbridge.pdp"; }
+
+EventbridgeHost::EventbridgeHost(const std::string& panelFolder)
+{
+    wirelet::PanelBus::Shared().Reset();
+    host::HostOptions options;
+    options.folders[kPDApplicationFolderType] = panelFolder;
+    fHost = std::make_unique<host::Host>(options);
+    host::LinkPanelService(*fHost);
+    std::string problem;
+    fPlugin = fHost->LoadPlugin(EventbridgeModule(), &problem);
+    if (!fPlugin) ADD_FAILURE() << "cannot load eventbridge: " << problem;
+}
+
+EventbridgeHost::~EventbridgeHost()
+{
+    fHost.reset();
+    wirelet::PanelBus::Shared().Reset();
+}
+
+ZBErr EventbridgeHost::StartAndConnect()
+{
+    const ZBErr result = fHost->Startup(fPlugin);
+    fHost->PanelServiceReady();
+    return result;
+}
+
+void EventbridgeHost::Request(const std::optional<std::string>& extension, const std::string& suffix,
+                              const std::optional<std::string>& data)
+{
+    Bus().InjectEvent(AdapterType(suffix), data, extension);
+}
+
+std::vector<wirelet::EventRecord> EventbridgeHost::TakeAnswers()
+{
+    std::vector<wirelet::EventRecord> answers;
+    for (auto& event : Bus().TakeEvents())
+        if (!event.fFromHost) answers.push_back(std::move(event));
+    return answers;
+}
+
+std::vector<std::string> EventbridgeHost::SubscriptionNotifiers() const
+{
+    std::vector<std::string> notifiers;
+    for (const auto& notifier : fHost->Notifiers())
+        if (notifier->plugin == fPlugin && notifier->name == "eventbridge")
+            notifiers.push_back(notifier->type + (notifier->active ? "=active" : "=inactive"));
+    return notifiers;
+}
+
+std::string EventbridgeHost::Leftovers() { return testing_support::Leftovers(*fHost, fPlugin); }
+
+}  // namespace testing_support
