@@ -191,4 +191,38 @@ TEST_F(ConsolePanel, BadFilesAreRefusedBeforeAnythingRuns)
     EXPECT_THROW(Run(kCropCorner), std::runtime_error);
 }
 
+TEST_F(ConsolePanel, ActsAsAnyExtensionTowardsTheEventAdapter)
+{
+    std::ifstream script(std::string(MARKPLUG_SOURCE_DIR) + "/examples/host-events.panel");
+    std::stringstream lines;
+    lines << script.rdbuf();
+    EXPECT_EQ(Run(lines.str()), 0) << fErr;
+    const std::string adapter = "{\"type\":\"com.pendrake.eventbridge.";
+    const std::string fromHost = "\"scope\":0,\"sender\":\"PNDK\",\"extension\":null,\"data\":";
+    EXPECT_EQ(fOut,
+              adapter + "PingResponseEvent\"," + fromHost + "\"\"}\n" +
+              adapter + "ListEventsResponseEvent\"," + fromHost +
+              "\"<![CDATA[<events><event id=\\\"PD Art Selection Changed Notifier\\\" />"
+              "<event id=\\\"Sample Notification\\\" /></events>]]>\"}\n" +
+              kRedraw +
+              adapter + "CppEvent\"," + fromHost + "\"<![CDATA[<event id=\\\"PD Art Selection Changed Notifier\\\" />]]>\"}\n" +
+              adapter + "CppEvent\"," + fromHost + "\"<![CDATA[<event id=\\\"Sample Notification\\\" />]]>\"}\n" +
+              adapter + "ListEventsResponseEvent\"," + fromHost +
+              "\"<![CDATA[<events><event id=\\\"PD Art Selection Changed Notifier\\\" /></events>]]>\"}\n");
+    EXPECT_EQ(fErr, "");
+}
+
+TEST_F(ConsolePanel, AsAndNotifyNeedTheirArguments)
+{
+    EXPECT_EQ(Run("!as com.example.a\n"), 1);
+    EXPECT_EQ(fErr, "pendrake: stdin:1: !as needs an extension id and an event type\n");
+    EXPECT_EQ(Run("!as\n"), 1);
+    EXPECT_EQ(fErr, "pendrake: stdin:1: !as needs an extension id and an event type\n");
+    EXPECT_EQ(Run("!notify\n"), 1);
+    EXPECT_EQ(fErr, "pendrake: stdin:1: !notify needs a notification type\n");
+    // A notification nobody asked for reaches nobody; the data of !as may be absent or hold blanks.
+    EXPECT_EQ(Run("!notify Nobody Listens\n!as x com.example.Anything\n!as x com.example.Anything a  b\n"), 0) << fErr;
+    EXPECT_EQ(fOut, "");
+}
+
 }  // namespace
