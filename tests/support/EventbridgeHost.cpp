@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "Leftovers.h"
-#include "host/PanelLink.h"
 #include "pendrake/PDFolders.h"
 #include "pendrake/PDNotifier.h"
 
@@ -12,21 +10,8 @@ namespace testing_support {
 std::string EventbridgeModule() { return std::string(MARKPLUG_PLUGINS_DIR) + "/windows/eventbridge.pdp"; }
 
 EventbridgeHost::EventbridgeHost(const std::string& panelFolder)
+    : PluginHost(EventbridgeModule(), {{kPDApplicationFolderType, panelFolder}})
 {
-    wirelet::PanelBus::Shared().Reset();
-    host::HostOptions options;
-    options.folders[kPDApplicationFolderType] = panelFolder;
-    fHost = std::make_unique<host::Host>(options);
-    host::LinkPanelService(*fHost);
-    std::string problem;
-    fPlugin = fHost->LoadPlugin(EventbridgeModule(), &problem);
-    if (!fPlugin) ADD_FAILURE() << "cannot load eventbridge: " << problem;
-}
-
-EventbridgeHost::~EventbridgeHost()
-{
-    fHost.reset();
-    wirelet::PanelBus::Shared().Reset();
 }
 
 ZBErr EventbridgeHost::StartAndConnect()
@@ -58,7 +43,5 @@ std::vector<std::string> EventbridgeHost::SubscriptionNotifiers() const
             notifiers.push_back(notifier->type + (notifier->active ? "=active" : "=inactive"));
     return notifiers;
 }
-
-std::string EventbridgeHost::Leftovers() { return testing_support::Leftovers(*fHost, fPlugin); }
 
 }  // namespace testing_support

@@ -3,13 +3,11 @@
 #ifndef TESTS_SUPPORT_EVENTBRIDGEHOST_H
 #define TESTS_SUPPORT_EVENTBRIDGEHOST_H
 
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "host/Host.h"
-#include "wirelet/PanelBus.h"
+#include "PluginHost.h"
 
 namespace testing_support {
 
@@ -18,15 +16,10 @@ inline std::string AdapterType(const std::string& suffix) { return kHostEventNam
 
 std::string EventbridgeModule();
 
-class EventbridgeHost {
+class EventbridgeHost : public PluginHost {
 public:
     // panelFolder is the host folder of type 0, where "Wirelet.dll" is looked for.
     explicit EventbridgeHost(const std::string& panelFolder = MARKPLUG_APP_DIR);
-    ~EventbridgeHost();
-
-    host::Host& Host() { return *fHost; }
-    ZBPlugin* Plugin() { return fPlugin; }
-    wirelet::PanelBus& Bus() { return wirelet::PanelBus::Shared(); }
 
     // Startup and the panel service ready notification.
     ZBErr StartAndConnect();
@@ -37,12 +30,6 @@ public:
     std::vector<wirelet::EventRecord> TakeAnswers();
     // The notifiers that eventbridge added for panel subscriptions, as "type=active|inactive", in adding order.
     std::vector<std::string> SubscriptionNotifiers() const;
-    // Host objects eventbridge still holds; empty when none.
-    std::string Leftovers();
-
-private:
-    std::unique_ptr<host::Host> fHost;
-    ZBPlugin* fPlugin = nullptr;
 };
 
 }  // namespace testing_support

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "Leftovers.h"
-#include "host/PanelLink.h"
 #include "pendrake/PDFolders.h"
 #include "pendrake/PDNotifier.h"
 
@@ -15,22 +13,9 @@ std::string MarkplugModule(const std::string& edition)
 }
 
 MarkplugHost::MarkplugHost(const std::string& edition, const std::string& panelFolder)
+    : PluginHost(MarkplugModule(edition),
+                 {{kPDApplicationFolderType, panelFolder}, {kPDApplicationSupportFolderType, panelFolder}})
 {
-    wirelet::PanelBus::Shared().Reset();
-    host::HostOptions options;
-    options.folders[kPDApplicationFolderType] = panelFolder;
-    options.folders[kPDApplicationSupportFolderType] = panelFolder;
-    fHost = std::make_unique<host::Host>(options);
-    host::LinkPanelService(*fHost);
-    std::string problem;
-    fPlugin = fHost->LoadPlugin(MarkplugModule(edition), &problem);
-    if (!fPlugin) ADD_FAILURE() << "cannot load markplug: " << problem;
-}
-
-MarkplugHost::~MarkplugHost()
-{
-    fHost.reset();
-    wirelet::PanelBus::Shared().Reset();
 }
 
 ZBErr MarkplugHost::StartAndConnect()
@@ -50,7 +35,5 @@ std::vector<std::string> MarkplugHost::NotifierNames() const
         if (notifier->plugin == fPlugin) names.push_back(notifier->name + "|" + notifier->type);
     return names;
 }
-
-std::string MarkplugHost::Leftovers() { return testing_support::Leftovers(*fHost, fPlugin); }
 
 }  // namespace testing_support
