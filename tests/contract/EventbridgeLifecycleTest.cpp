@@ -156,3 +156,33 @@ TEST(EventbridgeLifecycle, MessagesItDoesNotKnowAreAnsweredZeroAndBadOnesNeverCr
     EXPECT_EQ(h.Host().Send(h.Plugin(), kPDNotifierCaller, kPDNotifySelector, &noType), kNoErr);
     EXPECT_TRUE(h.TakeAnswers().empty());
 }
+
+// A host that keeps the panel listeners of a shut-down plug-in: the adapter's listeners still answer, but no
+// subscription reaches the notifier suite it gave back.
+TEST(EventbridgeLifecycle, RequestsAfterShutDownDoNotReachTheGivenBackNotifierSuite)
+{
+    wirelet::PanelBus& bus = wirelet::PanelBus::Shared();
+    bus.Reset();
+    {
+        host::HostOptions options;
+        options.folders[kPDApplicationFolderType] = MARKPLUG_APP_DIR;
+        host::Host host(options);
+        ZBPlugin* plugin = host.LoadPlugin(testing_support::EventbridgeModule());
+        ASSERT_NE(plugin, nullptr);
+        ASSERT_EQ(host.Startup(plugin), kNoErr);
+        host.PanelServiceReady();
+        ASSERT_EQ(host.Shutdown(plugin), kNoErr);
+        ASSERT_EQ(bus.ListenerCount(AdapterType("AddEventListener")), 1u);
+
+        host.GetChecks().RecordCalls(true);
+        bus.InjectEvent(AdapterType("AddEventListener"), kSelection, "com.example.a");
+        bus.InjectEvent(AdapterType("ListEventsRequestEvent"), std::nullopt, "com.example.a");
+        EXPECT_TRUE(host.GetChecks().Calls().empty());
+        EXPECT_EQ(host.Notifiers().size(), 1u);  // the setup notifier only
+        const auto events = bus.Events();
+        ASSERT_FALSE(events.empty());
+        EXPECT_EQ(events.back().fData, "<![CDATA[<events></events>]]>");
+        EXPECT_TRUE(host.GetChecks().Violations().empty());
+    }
+    bus.Reset();
+}
