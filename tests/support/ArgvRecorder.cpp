@@ -1,4 +1,4 @@
-// A stand-in for a program that markplug starts (the cutting application, the desktop's opener): it writes its
+// A stand-in for a program that is started (the cutting application, the desktop's opener): it writes its
 // arguments, argv[0] first, one per line, to a new file "<pid>.rec" in the folder $MARKPLUG_RECORD_DIR. The file
 // appears complete or not at all (written under another name, then renamed).
 #include <unistd.h>

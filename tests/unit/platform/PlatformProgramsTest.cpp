@@ -18,22 +18,36 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string kRecorder = PLATFORM_ARGV_RECORDER;
+const std::string kRecorder = ARGV_RECORDER;
 
-// The recorder's output once it is in place; "<not written>" if it never appears. The deadline only keeps a
-// failing test from hanging.
-std::string WaitForFile(const fs::path& path) {
+using Arguments = std::vector<std::string>;
+
+// The arguments the recorder wrote (one record file in folder), once the file is in place; {"<not written>"} if
+// none appears. The deadline only keeps a failing test from hanging.
+Arguments WaitForRecord(const fs::path& folder) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-    while (!fs::exists(path)) {
+    for (;;) {
+        for (const auto& entry : fs::directory_iterator(folder)) {
+            if (entry.path().extension() != ".rec") {
+                continue;
+            }
+            std::ifstream in(entry.path());
+            Arguments arguments;
+            for (std::string line; std::getline(in, line);) {
+                arguments.push_back(line);
+            }
+            return arguments;
+        }
         if (std::chrono::steady_clock::now() > deadline) {
-            return "<not written>";
+            return {"<not written>"};
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+}
+
+fs::path MadeFolder(const fs::path& folder) {
+    fs::create_directories(folder);
+    return folder;
 }
 
 // The process ids of this process's children that are zombies, from /proc/PID/stat ("pid (name) S ppid ...").
@@ -61,26 +75,17 @@ std::vector<std::string> ZombieChildren() {
     return zombies;
 }
 
-std::string Joined(const std::vector<std::string>& arguments) {
-    std::string bytes;
-    for (const std::string& argument : arguments) {
-        bytes += argument;
-        bytes += '\0';
-    }
-    return bytes;
-}
-
 class PlatformPrograms : public ::testing::Test {
 protected:
     TempFolder fFolder;
-    fs::path fRecord = fFolder.Path() / "argv";
-    EnvironmentGuard fTarget{"PLATFORM_TEST_ARGV_FILE", fRecord.c_str()};
+    fs::path fRecords = MadeFolder(fFolder.Path() / "records");
+    EnvironmentGuard fTarget{"MARKPLUG_RECORD_DIR", fRecords.c_str()};
 };
 
 TEST_F(PlatformPrograms, StartProgramPassesQuotedArgumentsByteForByteAndLeavesNoZombie) {
     const std::string line = "\"" + kRecorder + "\" -i \"C:\\Temp\\two words.TMP\"  plain\ta\"b c\"d \"\"";
     ASSERT_TRUE(platform::StartProgram(line, 1));
-    EXPECT_EQ(WaitForFile(fRecord), Joined({kRecorder, "-i", "C:\\Temp\\two words.TMP", "plain", "ab cd", ""}));
+    EXPECT_EQ(WaitForRecord(fRecords), (Arguments{kRecorder, "-i", "C:\\Temp\\two words.TMP", "plain", "ab cd", ""}));
     EXPECT_EQ(ZombieChildren(), std::vector<std::string>());
 }
 
@@ -88,7 +93,7 @@ TEST_F(PlatformPrograms, StartProgramFindsTheProgramInPath) {
     const fs::path folder = fs::path(kRecorder).parent_path();
     EnvironmentGuard path("PATH", ("/nonexistent:" + folder.string()).c_str());
     ASSERT_TRUE(platform::StartProgram(fs::path(kRecorder).filename().string() + " -i x", 1));
-    EXPECT_EQ(WaitForFile(fRecord), Joined({fs::path(kRecorder).filename().string(), "-i", "x"}));
+    EXPECT_EQ(WaitForRecord(fRecords), (Arguments{fs::path(kRecorder).filename().string(), "-i", "x"}));
 }
 
 TEST_F(PlatformPrograms, StartProgramIsFalseWhenNothingCouldBeStarted) {
@@ -105,7 +110,7 @@ TEST_F(PlatformPrograms, StartProgramIsFalseWhenNothingCouldBeStarted) {
           notExecutable.string(), noFormat.string()}) {
         EXPECT_FALSE(platform::StartProgram(line, 1)) << line;
     }
-    EXPECT_FALSE(fs::exists(fRecord));
+    EXPECT_TRUE(fs::is_empty(fRecords));
     EXPECT_EQ(ZombieChildren(), std::vector<std::string>());
 }
 
@@ -114,7 +119,7 @@ TEST_F(PlatformPrograms, OpenWithDesktopStartsTheOpenerWithTheDocumentAsOneArgum
     {
         EnvironmentGuard opener("PENDRAKE_OPENER", kRecorder.c_str());
         ASSERT_TRUE(platform::OpenWithDesktop(document));
-        EXPECT_EQ(WaitForFile(fRecord), Joined({kRecorder, document}));
+        EXPECT_EQ(WaitForRecord(fRecords), (Arguments{kRecorder, document}));
         EXPECT_FALSE(platform::OpenWithDesktop(""));
     }
     EnvironmentGuard opener("PENDRAKE_OPENER", (fFolder.Path() / "no-opener").c_str());
