@@ -3,9 +3,8 @@
 #ifndef EVENTBRIDGE_ADAPTERPROTOCOL_H
 #define EVENTBRIDGE_ADAPTERPROTOCOL_H
 
-#include <string>
-
 #include <cstdint>
+#include <string>
 
 // Registers the four request listeners, in protocol order; the first refusal stops the chain and is returned.
 int32_t RegisterRequestListeners();
