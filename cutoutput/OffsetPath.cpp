@@ -7,7 +7,6 @@
 namespace {
 
 constexpr PDReal kFiveMillimetres = static_cast<PDReal>(14.1732);  // in points, passed in the unit '#Pxl'
-constexpr int32_t kMiterJoin = 2;
 
 }  // namespace
 
@@ -16,8 +15,8 @@ void TalvexGlimtUIController::OffsetPath()
     const ActionParams params;
     // Without a block the dialog would not start from these values: nothing is played.
     if (!params.Get()) return;
-    sPDActionManager->SetUnitReal(params.Get(), PD_FOURCC('o', 'f', 's', 't'), kPDUnitPixels, kFiveMillimetres);
-    sPDActionManager->SetUnitReal(params.Get(), PD_FOURCC('m', 'i', 't', 'r'), kPDUnitPixels, kFiveMillimetres);
-    sPDActionManager->SetEnumerated(params.Get(), PD_FOURCC('j', 'n', 't', 'p'), "Miter", kMiterJoin);
+    sPDActionManager->SetUnitReal(params.Get(), kPDOffsetPathOffsetKey, kPDUnitPixels, kFiveMillimetres);
+    sPDActionManager->SetUnitReal(params.Get(), kPDOffsetPathMiterLimitKey, kPDUnitPixels, kFiveMillimetres);
+    sPDActionManager->SetEnumerated(params.Get(), kPDOffsetPathJoinKey, "Miter", kPDOffsetPathJoinMiter);
     PlayHostAction("pd_plugin_offset", kPDDialogOn, params.Get());
 }

@@ -12,6 +12,6 @@ void TalvexGlimtUIController::UnitePath()
     if (version == 8 || version == 9) return;
     const ActionParams params;
     if (!params.Get()) return;  // the second pass means nothing without its parameter
-    sPDActionManager->SetReal(params.Get(), PD_FOURCC('x', 'p', 'n', 'd'), 0.0);
+    sPDActionManager->SetReal(params.Get(), kPDPathfinderExpandKey, 0.0);
     PlayHostAction("pd_plugin_pathfinder", kPDDialogOff, params.Get());
 }

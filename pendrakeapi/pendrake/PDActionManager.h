@@ -29,6 +29,16 @@ extern "C" {
 /* Units of unit reals. */
 #define kPDUnitPixels PD_FOURCC('#', 'P', 'x', 'l')
 
+/* Parameter keys of the host's path actions. The offset action: the offset and the miter limit (unit reals) and
+   the join (enumerated, one of the three values below). The pathfinder actions: expand appearances first. */
+#define kPDOffsetPathOffsetKey PD_FOURCC('o', 'f', 's', 't')
+#define kPDOffsetPathMiterLimitKey PD_FOURCC('m', 'i', 't', 'r')
+#define kPDOffsetPathJoinKey PD_FOURCC('j', 'n', 't', 'p')
+#define kPDOffsetPathJoinRound 1
+#define kPDOffsetPathJoinMiter 2
+#define kPDOffsetPathJoinBevel 3
+#define kPDPathfinderExpandKey PD_FOURCC('x', 'p', 'n', 'd')
+
 typedef struct PDActionManagerSuite5 {
     /* Plays the action eventName with dialogStatus; params may be null. kNotFoundErr for an action the host
        does not know; otherwise the action's own result. */

@@ -9,19 +9,12 @@
 #include "ActionParams.h"
 #include "HostActions.h"
 #include "Stroke.h"
+#include "pendrake/PDActionManager.h"
 #include "pendrake/PDPathStyle.h"
 
 namespace host {
 namespace {
 
-constexpr int32_t kOffsetKey = PD_FOURCC('o', 'f', 's', 't');
-constexpr int32_t kMiterLimitKey = PD_FOURCC('m', 'i', 't', 'r');
-constexpr int32_t kJoinKey = PD_FOURCC('j', 'n', 't', 'p');
-
-// Values of 'jntp'.
-constexpr int32_t kJoinRound = 1;
-constexpr int32_t kJoinMiter = 2;
-constexpr int32_t kJoinBevel = 3;
 
 // An entry the block leaves out takes the value this host's dialog starts with.
 constexpr double kDefaultOffset = 10;
@@ -34,15 +27,16 @@ struct Offset {
 
 ZBErr ReadShape(const std::vector<ActionEntry>& params, double& distance, StrokeShape& band)
 {
-    int32_t join = kJoinMiter;
-    if (const ZBErr error = ReadLength(params, kOffsetKey, kDefaultOffset, distance)) return error;
-    if (const ZBErr error = ReadNumber(params, kMiterLimitKey, kDefaultMiterLimit, band.miterLimit)) return error;
-    if (const ZBErr error = ReadChoice(params, kJoinKey, kJoinMiter, join)) return error;
+    int32_t join = kPDOffsetPathJoinMiter;
+    if (const ZBErr error = ReadLength(params, kPDOffsetPathOffsetKey, kDefaultOffset, distance)) return error;
+    if (const ZBErr error = ReadNumber(params, kPDOffsetPathMiterLimitKey, kDefaultMiterLimit, band.miterLimit))
+        return error;
+    if (const ZBErr error = ReadChoice(params, kPDOffsetPathJoinKey, kPDOffsetPathJoinMiter, join)) return error;
     if (!std::isfinite(band.miterLimit)) return kBadParameterErr;
     switch (join) {
-    case kJoinRound: band.join = kPDRoundJoin; break;
-    case kJoinMiter: band.join = kPDMiterJoin; break;
-    case kJoinBevel: band.join = kPDBevelJoin; break;
+    case kPDOffsetPathJoinRound: band.join = kPDRoundJoin; break;
+    case kPDOffsetPathJoinMiter: band.join = kPDMiterJoin; break;
+    case kPDOffsetPathJoinBevel: band.join = kPDBevelJoin; break;
     default: return kBadParameterErr;
     }
     band.width = 2 * std::fabs(distance);

@@ -10,10 +10,11 @@ using suitetest::DocumentSuites;
 
 namespace {
 
-constexpr int32_t kOffset = PD_FOURCC('o', 'f', 's', 't');
-constexpr int32_t kMiter = PD_FOURCC('m', 'i', 't', 'r');
-constexpr int32_t kJoin = PD_FOURCC('j', 'n', 't', 'p');
-constexpr int32_t kExpand = PD_FOURCC('x', 'p', 'n', 'd');
+// Keys of the host's actions, short: the block store takes any key.
+constexpr int32_t kOffset = kPDOffsetPathOffsetKey;
+constexpr int32_t kMiter = kPDOffsetPathMiterLimitKey;
+constexpr int32_t kJoin = kPDOffsetPathJoinKey;
+constexpr int32_t kExpand = kPDPathfinderExpandKey;
 constexpr int32_t kAbsent = PD_FOURCC('n', 'o', 'n', 'e');
 
 class ActionManager : public DocumentSuites {

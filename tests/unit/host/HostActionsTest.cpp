@@ -10,11 +10,6 @@ using suitetest::DocumentSuites;
 
 namespace {
 
-constexpr int32_t kOffset = PD_FOURCC('o', 'f', 's', 't');
-constexpr int32_t kMiter = PD_FOURCC('m', 'i', 't', 'r');
-constexpr int32_t kJoin = PD_FOURCC('j', 'n', 't', 'p');
-constexpr int32_t kExpand = PD_FOURCC('x', 'p', 'n', 'd');
-
 constexpr double kPi = 3.14159265358979323846;
 
 using Points = std::vector<std::pair<double, double>>;
@@ -91,7 +86,7 @@ protected:
         EXPECT_EQ(fAm->NewActionParamValue(&block), kNoErr);
         for (const auto& [key, value] : lengths) EXPECT_EQ(fAm->SetUnitReal(block, key, kPDUnitPixels, value), kNoErr);
         if (join) {
-            EXPECT_EQ(fAm->SetEnumerated(block, kJoin, "Join", join), kNoErr);
+            EXPECT_EQ(fAm->SetEnumerated(block, kPDOffsetPathJoinKey, "Join", join), kNoErr);
         }
         const ZBErr result = fAm->PlayActionEvent(name, kPDDialogOn, block);
         EXPECT_EQ(fAm->DeleteActionParamValue(block), kNoErr);
@@ -197,7 +192,7 @@ TEST_F(HostActions, CurvesAreFlattenedWithinTheFlatness)
 TEST_F(HostActions, OffsetsGrowOrShrinkTheAreaWithTheChosenJoin)
 {
     host::Art* square = Square(0, 0, 10, 10);
-    ASSERT_EQ(Play("pd_plugin_offset", {{kOffset, 5}, {kMiter, 4}}, 2), kNoErr);
+    ASSERT_EQ(Play("pd_plugin_offset", {{kPDOffsetPathOffsetKey, 5}, {kPDOffsetPathMiterLimitKey, 4}}, 2), kNoErr);
     ASSERT_EQ(Top().size(), 2u);
     EXPECT_EQ(Top()[0].get(), square);
     EXPECT_EQ(square->attributes, 0);
@@ -207,34 +202,35 @@ TEST_F(HostActions, OffsetsGrowOrShrinkTheAreaWithTheChosenJoin)
 
     Doc().Dispose(Top()[1].get());
     square->attributes = host::kAttrSelected;
-    ASSERT_EQ(Play("pd_plugin_offset", {{kOffset, -2}}, 2), kNoErr);
+    ASSERT_EQ(Play("pd_plugin_offset", {{kPDOffsetPathOffsetKey, -2}}, 2), kNoErr);
     EXPECT_EQ(Anchors(*Top()[1]), Box(2, 2, 8, 8));
 
     Doc().Dispose(Top()[1].get());
     square->attributes = host::kAttrSelected;
-    ASSERT_EQ(Play("pd_plugin_offset", {{kOffset, 5}}, 3), kNoErr);
+    ASSERT_EQ(Play("pd_plugin_offset", {{kPDOffsetPathOffsetKey, 5}}, 3), kNoErr);
     EXPECT_EQ(Area(*Top()[1]), 350);
     EXPECT_EQ(Top()[1]->segments.size(), 8u);
 
     Doc().Dispose(Top()[1].get());
     square->attributes = host::kAttrSelected;
-    ASSERT_EQ(Play("pd_plugin_offset", {{kOffset, 5}}, 1), kNoErr);
+    ASSERT_EQ(Play("pd_plugin_offset", {{kPDOffsetPathOffsetKey, 5}}, 1), kNoErr);
     ExpectRounded(*Top()[1], 5, 0, 0, 10, 10);
     EXPECT_NEAR(Area(*Top()[1]), 300 + 25 * kPi, 2 * kPi * 5 * 0.05);
 
     // The cutting plug-in's block: 5 mm in points, miter limit alike; coordinates fall on thousandths.
     Doc().Dispose(Top()[1].get());
     square->attributes = host::kAttrSelected;
-    ASSERT_EQ(Play("pd_plugin_offset", {{kOffset, 14.1732}, {kMiter, 14.1732}}, 2), kNoErr);
+    ASSERT_EQ(Play("pd_plugin_offset", {{kPDOffsetPathOffsetKey, 14.1732}, {kPDOffsetPathMiterLimitKey, 14.1732}}, 2),
+              kNoErr);
     EXPECT_EQ(Anchors(*Top()[1]), Box(-14.173, -14.173, 24.173, 24.173));
 
     // A join it does not know, or a length in another unit, is refused before anything changes.
     Doc().Dispose(Top()[1].get());
     square->attributes = host::kAttrSelected;
-    EXPECT_EQ(Play("pd_plugin_offset", {{kOffset, 5}}, 7), kBadParameterErr);
+    EXPECT_EQ(Play("pd_plugin_offset", {{kPDOffsetPathOffsetKey, 5}}, 7), kBadParameterErr);
     PDActionParamValueRef block = nullptr;
     ASSERT_EQ(fAm->NewActionParamValue(&block), kNoErr);
-    ASSERT_EQ(fAm->SetUnitReal(block, kOffset, PD_FOURCC('#', 'M', 'm', 'M'), 5), kNoErr);
+    ASSERT_EQ(fAm->SetUnitReal(block, kPDOffsetPathOffsetKey, PD_FOURCC('#', 'M', 'm', 'M'), 5), kNoErr);
     EXPECT_EQ(fAm->PlayActionEvent("pd_plugin_offset", kPDDialogOff, block), kBadParameterErr);
     EXPECT_EQ(fAm->DeleteActionParamValue(block), kNoErr);
     EXPECT_EQ(Top().size(), 1u);
@@ -248,8 +244,8 @@ TEST_F(HostActions, SinglePrecisionBlocksOffsetAlike)
     Square(0, 0, 10, 10);
     PDActionParamValueRef block = nullptr;
     ASSERT_EQ(single->NewActionParamValue(&block), kNoErr);
-    ASSERT_EQ(single->SetUnitReal(block, kOffset, kPDUnitPixels, 14.1732f), kNoErr);
-    ASSERT_EQ(single->SetEnumerated(block, kJoin, "Miter", 2), kNoErr);
+    ASSERT_EQ(single->SetUnitReal(block, kPDOffsetPathOffsetKey, kPDUnitPixels, 14.1732f), kNoErr);
+    ASSERT_EQ(single->SetEnumerated(block, kPDOffsetPathJoinKey, "Miter", 2), kNoErr);
     ASSERT_EQ(single->PlayActionEvent("pd_plugin_offset", kPDDialogOn, block), kNoErr);
     ASSERT_EQ(single->DeleteActionParamValue(block), kNoErr);
     ASSERT_EQ(Top().size(), 2u);
@@ -282,7 +278,7 @@ TEST_F(HostActions, UniteReplacesTheSelectedShapesWithTheirCommonArea)
     Square(20, 0, 30, 10);
     PDActionParamValueRef block = nullptr;
     ASSERT_EQ(fAm->NewActionParamValue(&block), kNoErr);
-    ASSERT_EQ(fAm->SetReal(block, kExpand, 0.0), kNoErr);
+    ASSERT_EQ(fAm->SetReal(block, kPDPathfinderExpandKey, 0.0), kNoErr);
     ASSERT_EQ(fAm->PlayActionEvent("pd_plugin_pathfinder", kPDDialogOff, block), kNoErr);
     EXPECT_EQ(fAm->DeleteActionParamValue(block), kNoErr);
     ASSERT_EQ(Top().size(), 2u);
@@ -372,5 +368,5 @@ TEST_F(HostActions, NothingSelectedChangesNothingAndArtOutOfRangeIsRefused)
     square->segments[2].p.h = 1e12;
     EXPECT_EQ(fAm->PlayActionEvent("pd_plugin_pathfinder", kPDDialogOff, nullptr), kBadParameterErr);
     EXPECT_EQ(Top()[0].get(), square);
-    EXPECT_EQ(Play("pd_plugin_offset", {{kOffset, 2e9}}, 2), kBadParameterErr);
+    EXPECT_EQ(Play("pd_plugin_offset", {{kPDOffsetPathOffsetKey, 2e9}}, 2), kBadParameterErr);
 }
