@@ -161,28 +161,18 @@ TEST(EventbridgeLifecycle, MessagesItDoesNotKnowAreAnsweredZeroAndBadOnesNeverCr
 // subscription reaches the notifier suite it gave back.
 TEST(EventbridgeLifecycle, RequestsAfterShutDownDoNotReachTheGivenBackNotifierSuite)
 {
-    wirelet::PanelBus& bus = wirelet::PanelBus::Shared();
-    bus.Reset();
-    {
-        host::HostOptions options;
-        options.folders[kPDApplicationFolderType] = MARKPLUG_APP_DIR;
-        host::Host host(options);
-        ZBPlugin* plugin = host.LoadPlugin(testing_support::EventbridgeModule());
-        ASSERT_NE(plugin, nullptr);
-        ASSERT_EQ(host.Startup(plugin), kNoErr);
-        host.PanelServiceReady();
-        ASSERT_EQ(host.Shutdown(plugin), kNoErr);
-        ASSERT_EQ(bus.ListenerCount(AdapterType("AddEventListener")), 1u);
+    EventbridgeHost h(MARKPLUG_APP_DIR, false);
+    ASSERT_EQ(h.StartAndConnect(), kNoErr);
+    ASSERT_EQ(h.Host().Shutdown(h.Plugin()), kNoErr);
+    ASSERT_EQ(RequestListeners(h, "AddEventListener"), 1u);
 
-        host.GetChecks().RecordCalls(true);
-        bus.InjectEvent(AdapterType("AddEventListener"), kSelection, "com.example.a");
-        bus.InjectEvent(AdapterType("ListEventsRequestEvent"), std::nullopt, "com.example.a");
-        EXPECT_TRUE(host.GetChecks().Calls().empty());
-        EXPECT_EQ(host.Notifiers().size(), 1u);  // the setup notifier only
-        const auto events = bus.Events();
-        ASSERT_FALSE(events.empty());
-        EXPECT_EQ(events.back().fData, "<![CDATA[<events></events>]]>");
-        EXPECT_TRUE(host.GetChecks().Violations().empty());
-    }
-    bus.Reset();
+    h.Host().GetChecks().RecordCalls(true);
+    h.Request("com.example.a", "AddEventListener", kSelection);
+    h.Request("com.example.a", "ListEventsRequestEvent");
+    EXPECT_TRUE(h.Host().GetChecks().Calls().empty());
+    EXPECT_EQ(h.Host().Notifiers().size(), 1u);  // the setup notifier only
+    const auto answers = h.TakeAnswers();
+    ASSERT_EQ(answers.size(), 1u);
+    EXPECT_EQ(answers[0].fData, "<![CDATA[<events></events>]]>");
+    EXPECT_TRUE(h.Host().GetChecks().Violations().empty());
 }

@@ -9,8 +9,8 @@ namespace testing_support {
 
 std::string EventbridgeModule() { return std::string(MARKPLUG_PLUGINS_DIR) + "/windows/eventbridge.pdp"; }
 
-EventbridgeHost::EventbridgeHost(const std::string& panelFolder)
-    : PluginHost(EventbridgeModule(), {{kPDApplicationFolderType, panelFolder}})
+EventbridgeHost::EventbridgeHost(const std::string& panelFolder, bool linkPanelService)
+    : PluginHost(EventbridgeModule(), {{kPDApplicationFolderType, panelFolder}}, linkPanelService)
 {
 }
 

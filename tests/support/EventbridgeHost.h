@@ -19,7 +19,7 @@ std::string EventbridgeModule();
 class EventbridgeHost : public PluginHost {
 public:
     // panelFolder is the host folder of type 0, where "Wirelet.dll" is looked for.
-    explicit EventbridgeHost(const std::string& panelFolder = MARKPLUG_APP_DIR);
+    explicit EventbridgeHost(const std::string& panelFolder = MARKPLUG_APP_DIR, bool linkPanelService = true);
 
     // Startup and the panel service ready notification.
     ZBErr StartAndConnect();

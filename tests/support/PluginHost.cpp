@@ -6,13 +6,14 @@
 
 namespace testing_support {
 
-PluginHost::PluginHost(const std::string& modulePath, const std::map<int32_t, std::string>& folders)
+PluginHost::PluginHost(const std::string& modulePath, const std::map<int32_t, std::string>& folders,
+                       bool linkPanelService)
 {
     wirelet::PanelBus::Shared().Reset();
     host::HostOptions options;
     options.folders = folders;
     fHost = std::make_unique<host::Host>(options);
-    host::LinkPanelService(*fHost);
+    if (linkPanelService) host::LinkPanelService(*fHost);
     std::string problem;
     fPlugin = fHost->LoadPlugin(modulePath, &problem);
     if (!fPlugin) ADD_FAILURE() << "cannot load " << modulePath << ": " << problem;

@@ -15,8 +15,10 @@ namespace testing_support {
 
 class PluginHost {
 public:
-    // folders: the host folders by type number (where the panel service library is looked for).
-    PluginHost(const std::string& modulePath, const std::map<int32_t, std::string>& folders);
+    // folders: the host folders by type number (where the panel service library is looked for). Without
+    // linkPanelService the panel service keeps the listeners of a plug-in that is shut down.
+    PluginHost(const std::string& modulePath, const std::map<int32_t, std::string>& folders,
+               bool linkPanelService = true);
     ~PluginHost();
     PluginHost(const PluginHost&) = delete;
     PluginHost& operator=(const PluginHost&) = delete;
