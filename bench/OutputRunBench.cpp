@@ -117,7 +117,8 @@ public:
     void Number(double value)
     {
         if (sizeof fBuffer - fUsed < 400) Flush();
-        fUsed = std::to_chars(fBuffer + fUsed, fBuffer + sizeof fBuffer, value, std::chars_format::fixed, 6).ptr - fBuffer;
+        fUsed =
+            std::to_chars(fBuffer + fUsed, fBuffer + sizeof fBuffer, value, std::chars_format::fixed, 6).ptr - fBuffer;
         Byte(' ');
     }
     void Line(const char* text)
@@ -156,8 +157,8 @@ void Floor(benchmark::State& state)
     for (auto _ : state) {
         FloorWriter out(path);
         out.Line("%!PS-Adobe-3.0");
-        for (const char* line : {"%%EndComments", "%%BeginProlog", "%%EndProlog", "%%BeginSetup", "%%EndSetup",
-                                 "%PD5_BeginLayer"})
+        for (const char* line :
+             {"%%EndComments", "%%BeginProlog", "%%EndProlog", "%%BeginSetup", "%%EndSetup", "%PD5_BeginLayer"})
             out.Line(line);
         for (const host::Art* art : all) {
             out.Line("u");

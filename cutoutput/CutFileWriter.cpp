@@ -37,8 +37,9 @@ void CutFileWriter::WriteCutFileHeader(bool cropMarks) noexcept
             .Integer(settings.cropCount);
         WriteLine(line);
     }
-    WriteCutData("%%EndComments\r\n%%BeginProlog\r\n%%EndProlog\r\n%%BeginSetup\r\n%%EndSetup\r\n"
-                 "%PD5_BeginLayer\r\n");
+    WriteCutData(
+        "%%EndComments\r\n%%BeginProlog\r\n%%EndProlog\r\n%%BeginSetup\r\n%%EndSetup\r\n"
+        "%PD5_BeginLayer\r\n");
 }
 
 CutLaunch CutFileWriter::WriteCutFileTrailer() noexcept

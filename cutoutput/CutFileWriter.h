@@ -9,9 +9,9 @@
 #include <memory>
 #include <string>
 
-#include "platform/Platform.h"
 #include "pendrake/PDPath.h"
 #include "pendrake/PDTypes.h"
+#include "platform/Platform.h"
 
 class CutLine;
 

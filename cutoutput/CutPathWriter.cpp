@@ -51,8 +51,7 @@ bool AllWrittenFinite(int32_t count, const PDPathSegment* segments, const PDReal
 {
     for (int32_t k = 0; k < count; ++k) {
         if (!Finite(Move(segments[k].p, offset))) return false;
-        if (k > 0 && !(Finite(Move(segments[k - 1].out, offset)) && Finite(Move(segments[k].in, offset))))
-            return false;
+        if (k > 0 && !(Finite(Move(segments[k - 1].out, offset)) && Finite(Move(segments[k].in, offset)))) return false;
     }
     return true;
 }

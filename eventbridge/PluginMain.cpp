@@ -32,8 +32,7 @@ extern "C" [[gnu::visibility("default")]] ZBErr PluginMain(const char* caller, c
 
     if (is(caller, kZBInterfaceCaller)) {
         const auto& interfaceMessage = *static_cast<const ZBInterfaceMessage*>(message);
-        if (is(selector, kZBStartupSelector))
-            return ContainFailure([&] { return AdapterStartup(interfaceMessage); });
+        if (is(selector, kZBStartupSelector)) return ContainFailure([&] { return AdapterStartup(interfaceMessage); });
         if (is(selector, kZBShutdownSelector)) {
             ContainFailure([&] {
                 AdapterShutdown(interfaceMessage);

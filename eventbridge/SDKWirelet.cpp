@@ -50,11 +50,10 @@ ZBErr SDKWirelet::BindEntryPoints() noexcept
         entryPoint = AsEntryPoint<std::remove_reference_t<decltype(entryPoint)>>(platform::FindSymbol(fModule, name));
         return entryPoint != nullptr;
     };
-    const bool bound = bind(fLoadExtension, kWireletLoadExtensionName) &&
-                       bind(fUnloadExtension, kWireletUnloadExtensionName) &&
-                       bind(fAddEventListener, kWireletAddEventListenerName) &&
-                       bind(fRemoveEventListener, kWireletRemoveEventListenerName) &&
-                       bind(fDispatchEvent, kWireletDispatchEventName);
+    const bool bound =
+        bind(fLoadExtension, kWireletLoadExtensionName) && bind(fUnloadExtension, kWireletUnloadExtensionName) &&
+        bind(fAddEventListener, kWireletAddEventListenerName) &&
+        bind(fRemoveEventListener, kWireletRemoveEventListenerName) && bind(fDispatchEvent, kWireletDispatchEventName);
     return bound ? kNoErr : kCantHappenErr;
 }
 
@@ -90,7 +89,4 @@ int32_t SDKWirelet::RemoveEventListener(const char* type, TrmlEventListenerFn li
     return fRemoveEventListener ? fRemoveEventListener(type, listener, context) : 1;
 }
 
-int32_t SDKWirelet::DispatchEvent(const TrmlEvent* event) const
-{
-    return fDispatchEvent ? fDispatchEvent(event) : 1;
-}
+int32_t SDKWirelet::DispatchEvent(const TrmlEvent* event) const { return fDispatchEvent ? fDispatchEvent(event) : 1; }

@@ -9,10 +9,9 @@ namespace {
 
 // Scanned up to the code or the 0 terminator.
 constexpr ZBErr kQuietErrors[] = {
-    kBadFormatErr, kRefusePasteErr, kAfterErr,     kValidateErr,        kMootErr, kTrashErr,
-    kCheckErr,     kCheckItErr,     kToolkitErr,   kPurgeFailedErr,     kSuiteNotFoundErr,
-    kAcquireErr,   kDisplayReportedErr, kSkipErr,  kDoneErr,            kStopErr, kUserCanceledErr,
-    kNoErr,
+    kBadFormatErr,       kRefusePasteErr, kAfterErr,   kValidateErr,    kMootErr,          kTrashErr,
+    kCheckErr,           kCheckItErr,     kToolkitErr, kPurgeFailedErr, kSuiteNotFoundErr, kAcquireErr,
+    kDisplayReportedErr, kSkipErr,        kDoneErr,    kStopErr,        kUserCanceledErr,  kNoErr,
 };
 static_assert(std::size(kQuietErrors) == 17 + 1);
 

@@ -76,10 +76,7 @@ ZBErr SDKWirelet::LoadLibrary(const PDFoldersSuite5* folders)
     return fLibrary ? kNoErr : kCantHappenErr;
 }
 
-void* SDKWirelet::FindEntryPoint(const char* name) const noexcept
-{
-    return FindFunction(fLibrary, name);
-}
+void* SDKWirelet::FindEntryPoint(const char* name) const noexcept { return FindFunction(fLibrary, name); }
 
 // Each entry point is stored as soon as it is found; the first missing one ends the binding.
 ZBErr SDKWirelet::BindEntryPoints() noexcept
@@ -88,11 +85,10 @@ ZBErr SDKWirelet::BindEntryPoints() noexcept
         entryPoint = AsEntryPoint<std::remove_reference_t<decltype(entryPoint)>>(FindEntryPoint(name));
         return entryPoint != nullptr;
     };
-    const bool bound = bind(fLoadExtension, kWireletLoadExtensionName) &&
-                       bind(fUnloadExtension, kWireletUnloadExtensionName) &&
-                       bind(fAddEventListener, kWireletAddEventListenerName) &&
-                       bind(fRemoveEventListener, kWireletRemoveEventListenerName) &&
-                       bind(fDispatchEvent, kWireletDispatchEventName);
+    const bool bound =
+        bind(fLoadExtension, kWireletLoadExtensionName) && bind(fUnloadExtension, kWireletUnloadExtensionName) &&
+        bind(fAddEventListener, kWireletAddEventListenerName) &&
+        bind(fRemoveEventListener, kWireletRemoveEventListenerName) && bind(fDispatchEvent, kWireletDispatchEventName);
     return bound ? kNoErr : kCantHappenErr;
 }
 
@@ -130,7 +126,4 @@ int32_t SDKWirelet::RemoveEventListener(const char* type, TrmlEventListenerFn li
     return fRemoveEventListener(type, listener, context);
 }
 
-int32_t SDKWirelet::DispatchEvent(const TrmlEvent* event) const
-{
-    return fDispatchEvent ? fDispatchEvent(event) : 1;
-}
+int32_t SDKWirelet::DispatchEvent(const TrmlEvent* event) const { return fDispatchEvent ? fDispatchEvent(event) : 1; }

@@ -40,10 +40,7 @@ const void* ReadSlot(const ImportSuite& entry) noexcept
     return suite;
 }
 
-void WriteSlot(const ImportSuite& entry, const void* suite) noexcept
-{
-    std::memcpy(entry.suite, &suite, sizeof suite);
-}
+void WriteSlot(const ImportSuite& entry, const void* suite) noexcept { std::memcpy(entry.suite, &suite, sizeof suite); }
 
 ZBErr Acquire(const ImportSuite& entry) noexcept
 {

@@ -11,15 +11,15 @@
 namespace pendrake {
 
 struct PanelOptions {
-    SessionOptions session;   // session.artwork is the document to open
-    std::string saveAs;       // where to write the document after the last line; empty: not written
+    SessionOptions session;           // session.artwork is the document to open
+    std::string saveAs;               // where to write the document after the last line; empty: not written
     std::string inputName = "stdin";  // names the input in messages
 };
 
 struct JobOptions {
     SessionOptions session;  // session.artwork is the document to work on
     CutJobOptions job;
-    std::string saveAs;      // where to write the document afterwards; empty: not written
+    std::string saveAs;  // where to write the document afterwards; empty: not written
 };
 
 int RunStart(const SessionOptions& options);

@@ -114,7 +114,8 @@ bool CutJob::Run(const CutJobOptions& options, std::string* problem)
     std::string defaults;
     for (const std::string& row : FindAll(Ask(Operation(9), "TalvexSendCropmarkParamList"), "CropmarkParam"))
         if (Find(row, "id") == id) defaults = row;
-    const std::string x = Find(defaults, "X"), y = Find(defaults, "Y"), w = Find(defaults, "W"), l = Find(defaults, "L");
+    const std::string x = Find(defaults, "X"), y = Find(defaults, "Y"), w = Find(defaults, "W"),
+                      l = Find(defaults, "L");
     fLog << "Cutter model " << options.model << " (id " << id << "): X " << x << " mm, Y " << y << " mm, W " << w
          << " mm, L " << l << " mm, " << options.cropCount << " marks\n";
     if (!Send(Operation(10, Element("X", x) + Element("Y", y) + Element("W", w) + Element("L", l) +
@@ -144,8 +145,8 @@ bool CutJob::Run(const CutJobOptions& options, std::string* problem)
     if (previewed) {
         const std::string indexes = Find(preview, "indexes");
         fLog << "Preview (target " << options.target << "): paths " << (indexes.empty() ? "(none)" : indexes)
-             << " (negative: cut lines), crop marks "
-             << (Find(preview, "ExistCropMark") == "1" ? "present" : "absent") << '\n';
+             << " (negative: cut lines), crop marks " << (Find(preview, "ExistCropMark") == "1" ? "present" : "absent")
+             << '\n';
     }
 
     bool messaged = false;

@@ -15,11 +15,11 @@
 namespace pendrake {
 
 struct CutJobOptions {
-    std::string model = "TS-1";          // a model name of the plug-in's list
-    int32_t cropCount = 4;               // 3 or 4 marks where the model offers both
-    std::vector<std::string> cutIds;     // SVG ids of the paths (or groups) to cut
+    std::string model = "TS-1";             // a model name of the plug-in's list
+    int32_t cropCount = 4;                  // 3 or 4 marks where the model offers both
+    std::vector<std::string> cutIds;        // SVG ids of the paths (or groups) to cut
     std::vector<std::string> perforateIds;  // SVG ids to perforate; they are cut lines as well
-    int32_t target = 3;                  // which objects the output writes: 3 the cut lines (see README)
+    int32_t target = 3;                     // which objects the output writes: 3 the cut lines (see README)
 };
 
 class CutJob {

@@ -3,11 +3,11 @@
 #include <iostream>
 #include <set>
 
+#include <cstdlib>
 #include "Commands.h"
 #include "CutJob.h"
 #include "HostSession.h"
 #include "host/Svg.h"
-#include <cstdlib>
 #include "wirelet/PanelBus.h"
 
 namespace pendrake {

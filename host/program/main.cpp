@@ -42,8 +42,9 @@ int main(int argc, char** argv)
         ->required()
         ->type_name("ARTWORK.svg");
     AddSessionOptions(*panel, panelOptions.session);
-    panel->add_option("--prefs", panelOptions.session.preferences,
-                      "preference file (default: $XDG_CONFIG_HOME/Pendrake/Preferences.ini when it exists)")
+    panel
+        ->add_option("--prefs", panelOptions.session.preferences,
+                     "preference file (default: $XDG_CONFIG_HOME/Pendrake/Preferences.ini when it exists)")
         ->type_name("FILE");
     panel->add_option("--save", panelOptions.saveAs, "write the document here after the last line")
         ->type_name("OUT.svg");

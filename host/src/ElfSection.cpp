@@ -24,7 +24,8 @@ bool RangeInside(const std::vector<unsigned char>& file, uint64_t offset, uint64
 
 }  // namespace
 
-std::string ReadElfSection(const std::string& path, const std::string& sectionName, std::vector<unsigned char>& contents)
+std::string ReadElfSection(const std::string& path, const std::string& sectionName,
+                           std::vector<unsigned char>& contents)
 {
     std::ifstream in(path, std::ios::binary);
     if (!in) return "cannot open the file";
@@ -44,7 +45,8 @@ std::string ReadElfSection(const std::string& path, const std::string& sectionNa
 
     for (uint16_t i = 0; i < header.e_shnum; ++i) {
         Elf64_Shdr section{};
-        if (!ReadAt(file, header.e_shoff + i * sizeof(Elf64_Shdr), section)) return "section table lies outside the file";
+        if (!ReadAt(file, header.e_shoff + i * sizeof(Elf64_Shdr), section))
+            return "section table lies outside the file";
         if (section.sh_name >= names.sh_size) continue;
         const char* name = reinterpret_cast<const char*>(file.data() + names.sh_offset + section.sh_name);
         const std::size_t room = names.sh_size - section.sh_name;

@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <stdexcept>
 
-#include "pendrake/ZBBasic.h"
 #include "pendrake/PDNotifier.h"
+#include "pendrake/ZBBasic.h"
 #include "pendrake/ZBErrors.h"
 #include "suites/CoreSuites.h"
 
@@ -98,7 +98,8 @@ ZBErr Host::Send(ZBPlugin* plugin, const char* caller, const char* selector, voi
 {
     if (!IsKnown(plugin)) return kBadParameterErr;
     if (!plugin->entry) {
-        fChecks.Violation(std::string("message ") + caller + " " + selector + " sent to unloaded code of " + plugin->path);
+        fChecks.Violation(std::string("message ") + caller + " " + selector + " sent to unloaded code of " +
+                          plugin->path);
         return kCantHappenErr;
     }
     // Without a record of the caller's own, a zeroed one as large as any message record, so that a plug-in

@@ -1,7 +1,7 @@
 #include "host/NumberText.h"
 
-#include <charconv>
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <system_error>

@@ -18,7 +18,8 @@ public:
     uint32_t U32()
     {
         uint32_t value = 0;
-        for (int i = 0; i < 4; ++i) value |= static_cast<uint32_t>(fBytes[fOffset + static_cast<std::size_t>(i)]) << (8 * i);
+        for (int i = 0; i < 4; ++i)
+            value |= static_cast<uint32_t>(fBytes[fOffset + static_cast<std::size_t>(i)]) << (8 * i);
         fOffset += 4;
         return value;
     }
@@ -40,10 +41,7 @@ private:
     std::size_t fOffset = 0;
 };
 
-std::string At(const std::string& what, std::size_t offset)
-{
-    return what + " at byte " + std::to_string(offset);
-}
+std::string At(const std::string& what, std::size_t offset) { return what + " at byte " + std::to_string(offset); }
 
 // A NUL-terminated text inside a property's data; false when the data holds no NUL.
 bool TextOf(const unsigned char* data, std::size_t length, std::string& text)

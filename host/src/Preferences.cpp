@@ -37,9 +37,8 @@ bool HasAny(std::string_view text, std::string_view characters)
 
 bool Preferences::Storable(const std::string& prefix, const std::string& key, const std::string& value)
 {
-    return !prefix.empty() && Trimmed(prefix) && !HasAny(prefix, "[]\r\n") && !key.empty() &&
-           Trimmed(key) && !HasAny(key, "=\r\n") && key[0] != '#' && key[0] != '[' && Trimmed(value) &&
-           !HasAny(value, "\r\n");
+    return !prefix.empty() && Trimmed(prefix) && !HasAny(prefix, "[]\r\n") && !key.empty() && Trimmed(key) &&
+           !HasAny(key, "=\r\n") && key[0] != '#' && key[0] != '[' && Trimmed(value) && !HasAny(value, "\r\n");
 }
 
 void Preferences::Set(const std::string& prefix, const std::string& key, const std::string& value)

@@ -9,7 +9,10 @@ void SuiteRegistry::Offer(const std::string& name, int32_t version, const void* 
     fSuites[{name, version}] = suite;
 }
 
-void SuiteRegistry::Withhold(const std::string& name, int32_t version) { fWithheld.insert({name, version < 0 ? -1 : version}); }
+void SuiteRegistry::Withhold(const std::string& name, int32_t version)
+{
+    fWithheld.insert({name, version < 0 ? -1 : version});
+}
 
 void SuiteRegistry::Restore() { fWithheld.clear(); }
 

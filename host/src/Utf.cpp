@@ -21,10 +21,26 @@ void AppendCodePoint(std::u16string& out, uint32_t cp)
 // Length of the sequence a lead byte starts and the smallest code point it may encode; 0 for a bad lead.
 int SequenceLength(unsigned char lead, uint32_t& minimum, uint32_t& initial)
 {
-    if (lead < 0x80) { initial = lead; minimum = 0; return 1; }
-    if ((lead & 0xE0) == 0xC0) { initial = lead & 0x1Fu; minimum = 0x80; return 2; }
-    if ((lead & 0xF0) == 0xE0) { initial = lead & 0x0Fu; minimum = 0x800; return 3; }
-    if ((lead & 0xF8) == 0xF0) { initial = lead & 0x07u; minimum = 0x10000; return 4; }
+    if (lead < 0x80) {
+        initial = lead;
+        minimum = 0;
+        return 1;
+    }
+    if ((lead & 0xE0) == 0xC0) {
+        initial = lead & 0x1Fu;
+        minimum = 0x80;
+        return 2;
+    }
+    if ((lead & 0xF0) == 0xE0) {
+        initial = lead & 0x0Fu;
+        minimum = 0x800;
+        return 3;
+    }
+    if ((lead & 0xF8) == 0xF0) {
+        initial = lead & 0x07u;
+        minimum = 0x10000;
+        return 4;
+    }
     return 0;
 }
 

@@ -12,11 +12,11 @@ extern "C" {
 
 #define kPDActionManagerSuite "PD Action Manager Suite"
 #define kPDActionManagerSuiteVersion5 5
-#define kPDActionManagerSuiteVersion1004 1004   /* the same layout with single-precision PDReal */
+#define kPDActionManagerSuiteVersion1004 1004 /* the same layout with single-precision PDReal */
 
 /* Dialog status of PlayActionEvent. */
-#define kPDDialogOff 0   /* play without the action's dialog */
-#define kPDDialogOn 1    /* show the dialog with the block's values as its initial settings */
+#define kPDDialogOff 0 /* play without the action's dialog */
+#define kPDDialogOn 1  /* show the dialog with the block's values as its initial settings */
 
 /* Entry types. */
 #define kPDActionTypeInteger 1

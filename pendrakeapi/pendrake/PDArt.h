@@ -11,10 +11,10 @@ extern "C" {
 
 #define kPDArtSuite "PD Art Suite"
 #define kPDArtSuiteVersion17 17
-#define kPDArtSuiteVersion1016 1016   /* the same layout with single-precision PDReal */
+#define kPDArtSuiteVersion1016 1016 /* the same layout with single-precision PDReal */
 
 /* Art types. */
-#define kPDAnyArt (-1)          /* matches every type in a matching-art request */
+#define kPDAnyArt (-1) /* matches every type in a matching-art request */
 #define kPDUnknownArt 0
 #define kPDGroupArt 1
 #define kPDPathArt 2
@@ -32,8 +32,8 @@ extern "C" {
 #define kPDPlaceBelow 2
 #define kPDPlaceInsideOnTop 3
 #define kPDPlaceInsideOnBottom 4
-#define kPDPlaceAboveAll 5      /* above all art of the current layer */
-#define kPDPlaceBelowAll 6      /* below all art of the current layer */
+#define kPDPlaceAboveAll 5 /* above all art of the current layer */
+#define kPDPlaceBelowAll 6 /* below all art of the current layer */
 
 typedef struct PDArtSuite17 {
     /* Makes an empty object of type at paintOrder relative to prep, stored in *art. kNoDocumentErr without a

@@ -10,12 +10,12 @@ extern "C" {
 
 #define kPDDocumentSuite "PD Document Suite"
 #define kPDDocumentSuiteVersion14 14
-#define kPDDocumentSuiteVersion1013 1013   /* the same layout with single-precision PDReal */
+#define kPDDocumentSuiteVersion1013 1013 /* the same layout with single-precision PDReal */
 
 /* The page setup. */
 typedef struct PDDocumentSetup {
-    PDReal width;    /* page width in points */
-    PDReal height;   /* page height in points */
+    PDReal width;  /* page width in points */
+    PDReal height; /* page height in points */
     ZBBoolean showPlacedImages;
     int16_t pageTileMode;
 } PDDocumentSetup;

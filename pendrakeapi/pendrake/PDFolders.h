@@ -14,10 +14,10 @@ extern "C" {
 #define kPDFoldersSuiteVersion1004 1004
 
 /* Folder types used by the plug-ins; the host may know more. */
-#define kPDApplicationFolderType 0   /* the host's own folder, which holds the panel service library */
-#define kPDPluginsFolderType 1       /* the plug-in folder */
-#define kPDPreferencesFolderType 2   /* where the preference file lives */
-#define kPDApplicationSupportFolderType 52  /* the host's bundle contents (macOS), parent of Frameworks */
+#define kPDApplicationFolderType 0         /* the host's own folder, which holds the panel service library */
+#define kPDPluginsFolderType 1             /* the plug-in folder */
+#define kPDPreferencesFolderType 2         /* where the preference file lives */
+#define kPDApplicationSupportFolderType 52 /* the host's bundle contents (macOS), parent of Frameworks */
 
 /* Versions 4, 5 and 1004 share this layout. */
 typedef struct PDFoldersSuite5 {

@@ -27,8 +27,7 @@ typedef struct PDMatchingArtSuite7 {
        result stores null and 0. */
     ZBErr (*GetSelectedArt)(PDArtHandle** matches, int32_t* count);
     /* Lists, in document order, every object at any depth that matches one of the specs. */
-    ZBErr (*GetMatchingArt)(const PDMatchingArtSpec* specs, int16_t specCount, PDArtHandle** matches,
-                            int32_t* count);
+    ZBErr (*GetMatchingArt)(const PDMatchingArtSpec* specs, int16_t specCount, PDArtHandle** matches, int32_t* count);
     /* Frees a list of this suite; null is accepted. */
     ZBErr (*DisposeMatches)(PDArtHandle* matches);
 } PDMatchingArtSuite7;

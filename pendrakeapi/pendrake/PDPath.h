@@ -10,7 +10,7 @@ extern "C" {
 
 #define kPDPathSuite "PD Path Suite"
 #define kPDPathSuiteVersion11 11
-#define kPDPathSuiteVersion1010 1010   /* the same layout with single-precision PDReal */
+#define kPDPathSuiteVersion1010 1010 /* the same layout with single-precision PDReal */
 
 /* One anchor of a path with its incoming and outgoing control points. With single-precision PDReal the
    record is 28 bytes. */

@@ -2,8 +2,8 @@
 #ifndef PENDRAKE_PDPATHCONSTRUCTION_H
 #define PENDRAKE_PDPATHCONSTRUCTION_H
 
-#include "PDTypes.h"
 #include "PDPath.h"
+#include "PDTypes.h"
 
 #ifdef __cplusplus
 extern "C" {
@@ -11,7 +11,7 @@ extern "C" {
 
 #define kPDPathConstructionSuite "PD PathConstruction Suite"
 #define kPDPathConstructionSuiteVersion4 4
-#define kPDPathConstructionSuiteVersion1003 1003   /* the same layout with single-precision PDReal */
+#define kPDPathConstructionSuiteVersion1003 1003 /* the same layout with single-precision PDReal */
 
 /* One point of a flattened path; 12 bytes with single-precision PDReal. */
 typedef struct PDPathPoint {

@@ -10,13 +10,13 @@ extern "C" {
 
 #define kPDPathStyleSuite "PD Path Style Suite"
 #define kPDPathStyleSuiteVersion13 13
-#define kPDPathStyleSuiteVersion1012 1012   /* the same layout with single-precision PDReal */
+#define kPDPathStyleSuiteVersion1012 1012 /* the same layout with single-precision PDReal */
 
 /* Colour kinds. */
 #define kPDNoneColor 0
 #define kPDGrayColor 1
-#define kPDFourColor 2    /* cyan, magenta, yellow, black, each 0 to 100 as the plug-ins write them */
-#define kPDThreeColor 3   /* red, green, blue, each 0 to 1 */
+#define kPDFourColor 2  /* cyan, magenta, yellow, black, each 0 to 100 as the plug-ins write them */
+#define kPDThreeColor 3 /* red, green, blue, each 0 to 1 */
 
 typedef struct PDFourColorStyle {
     PDReal cyan;
@@ -48,7 +48,7 @@ typedef struct PDFillStyle {
 #define kPDMaxDashComponents 6
 
 typedef struct PDDashStyle {
-    int16_t length;   /* 0: solid */
+    int16_t length; /* 0: solid */
     PDReal offset;
     PDReal array[kPDMaxDashComponents];
 } PDDashStyle;
@@ -72,8 +72,8 @@ typedef struct PDStrokeStyle {
 } PDStrokeStyle;
 
 typedef struct PDPathStyle {
-    ZBBoolean fillPaint;     /* first field: the fill is painted */
-    ZBBoolean strokePaint;   /* second field: the stroke is painted */
+    ZBBoolean fillPaint;   /* first field: the fill is painted */
+    ZBBoolean strokePaint; /* second field: the stroke is painted */
     PDFillStyle fill;
     PDStrokeStyle stroke;
     ZBBoolean clip;

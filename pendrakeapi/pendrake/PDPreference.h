@@ -10,7 +10,7 @@ extern "C" {
 
 #define kPDPreferenceSuite "PD Preference Suite"
 #define kPDPreferenceSuiteVersion6 6
-#define kPDPreferenceSuiteVersion1005 1005   /* the same layout with single-precision PDReal */
+#define kPDPreferenceSuiteVersion1005 1005 /* the same layout with single-precision PDReal */
 
 typedef struct PDPreferenceSuite6 {
     /* Store the value under prefix and key in *value. kNoSuchKeyErr when the store has none (or holds a

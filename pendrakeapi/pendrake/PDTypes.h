@@ -17,7 +17,7 @@ typedef unsigned char ZBBoolean;
 
 /* Packs four characters into 32 bits, the first character in the most significant byte ('CANT' is 0x43414E54).
    Used for error codes, action parameter keys and units; spelled as a macro to avoid multi-character literals. */
-#define PD_FOURCC(a, b, c, d) \
+#define PD_FOURCC(a, b, c, d)                                                                \
     ((int32_t)(((uint32_t)(unsigned char)(a) << 24) | ((uint32_t)(unsigned char)(b) << 16) | \
                ((uint32_t)(unsigned char)(c) << 8) | (uint32_t)(unsigned char)(d)))
 
@@ -45,18 +45,18 @@ typedef struct PDRealRect {
 } PDRealRect;
 
 /* Opaque handles: each kind of host object is a distinct incomplete struct, so that handles cannot be mixed up. */
-typedef struct ZBPlugin ZBPlugin;                         /* the host's reference for one loaded plug-in */
-typedef struct ZBAccessOpaque* ZBAccessRef;              /* a lock that keeps a plug-in's code loaded */
-typedef struct PDNotifierOpaque* PDNotifierHandle;       /* a notifier added by a plug-in */
-typedef struct PDAppContextOpaque* PDAppContextHandle;   /* a saved application context */
-typedef struct PDDocumentOpaque* PDDocumentHandle;       /* an open document */
-typedef struct PDArtOpaque* PDArtHandle;                 /* an art object of the current document */
-typedef struct PDLayerOpaque* PDLayerHandle;             /* a layer of the current document */
-typedef struct PDUnicodeStringOpaque* PDUnicodeStringRef;  /* a host string */
-typedef struct PDFilePathOpaque* PDFilePathRef;          /* a host file path */
-typedef struct PDNumberFormatOpaque* PDNumberFormatRef;  /* a number format; null is the default format */
-typedef struct PDActionParamValueOpaque* PDActionParamValueRef;  /* an action parameter block */
-typedef struct PDMenuItemOpaque* PDMenuItemHandle;       /* a menu item added by a plug-in */
+typedef struct ZBPlugin ZBPlugin;                               /* the host's reference for one loaded plug-in */
+typedef struct ZBAccessOpaque* ZBAccessRef;                     /* a lock that keeps a plug-in's code loaded */
+typedef struct PDNotifierOpaque* PDNotifierHandle;              /* a notifier added by a plug-in */
+typedef struct PDAppContextOpaque* PDAppContextHandle;          /* a saved application context */
+typedef struct PDDocumentOpaque* PDDocumentHandle;              /* an open document */
+typedef struct PDArtOpaque* PDArtHandle;                        /* an art object of the current document */
+typedef struct PDLayerOpaque* PDLayerHandle;                    /* a layer of the current document */
+typedef struct PDUnicodeStringOpaque* PDUnicodeStringRef;       /* a host string */
+typedef struct PDFilePathOpaque* PDFilePathRef;                 /* a host file path */
+typedef struct PDNumberFormatOpaque* PDNumberFormatRef;         /* a number format; null is the default format */
+typedef struct PDActionParamValueOpaque* PDActionParamValueRef; /* an action parameter block */
+typedef struct PDMenuItemOpaque* PDMenuItemHandle;              /* a menu item added by a plug-in */
 
 #ifdef __cplusplus
 }

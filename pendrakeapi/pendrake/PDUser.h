@@ -10,7 +10,7 @@ extern "C" {
 
 #define kPDUserSuite "PD User Suite"
 #define kPDUserSuiteVersion11 11
-#define kPDUserSuiteVersion1010 1010   /* the same layout with single-precision PDReal */
+#define kPDUserSuiteVersion1010 1010 /* the same layout with single-precision PDReal */
 
 typedef struct PDUserSuite11 {
     /* Replaces text with value written with precision digits after the point (0: a plain integer, rounded

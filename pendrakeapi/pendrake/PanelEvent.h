@@ -14,11 +14,11 @@ extern "C" {
 /* One event, in either direction. An incoming record and its texts belong to the library and are valid only
    during the listener call; an outgoing one belongs to the sender for the duration of the dispatch call. */
 typedef struct Event {
-    const char* type;        /* NUL-terminated event type, a namespace, "." and a name */
-    int32_t scope;           /* 8-byte aligned; 4 bytes of filler follow on 64-bit systems */
-    const char* sender;      /* a word naming the message */
-    const char* extension;   /* the addressed extension, or null for every listener of the type */
-    const char* data;        /* NUL-terminated payload, or null */
+    const char* type;      /* NUL-terminated event type, a namespace, "." and a name */
+    int32_t scope;         /* 8-byte aligned; 4 bytes of filler follow on 64-bit systems */
+    const char* sender;    /* a word naming the message */
+    const char* extension; /* the addressed extension, or null for every listener of the type */
+    const char* data;      /* NUL-terminated payload, or null */
 } Event;
 
 typedef void (*EventListenerFn)(const Event* event, void* context);

@@ -38,7 +38,7 @@ constexpr std::size_t kPropertyHeaderSize = 4 + 4 + 4 + 4;
 constexpr std::size_t kPropertyCount = 4;
 
 template <Name PluginName>
-constexpr std::size_t kPiplSize = kHeaderSize + kPropertyCount * kPropertyHeaderSize + 4 + 4 +
+constexpr std::size_t kPiplSize = kHeaderSize + kPropertyCount* kPropertyHeaderSize + 4 + 4 +
                                   PaddedLength(sizeof kEntryPointName) + PaddedLength(sizeof PluginName.text);
 
 // Writes little-endian values into a fixed array, front to back.

@@ -13,8 +13,8 @@ extern "C" {
 
 /* Platform information of a plug-in's module. */
 typedef struct ZBPlatformAccessInfo {
-    void* module;      /* the loaded module (a module handle on Windows, a dlopen handle elsewhere) */
-    const char* path;  /* the module's file, UTF-8, owned by the host while the plug-in is known */
+    void* module;     /* the loaded module (a module handle on Windows, a dlopen handle elsewhere) */
+    const char* path; /* the module's file, UTF-8, owned by the host while the plug-in is known */
 } ZBPlatformAccessInfo;
 
 typedef struct ZBAccessSuite3 {

@@ -5,19 +5,19 @@
 #include "PDTypes.h"
 
 #define kNoErr ((ZBErr)0)
-#define kCantHappenErr PD_FOURCC('C', 'A', 'N', 'T')      /* unexpected failure; a missing entry point */
-#define kOutOfMemoryErr PD_FOURCC('!', 'M', 'E', 'M')     /* an allocation failed */
-#define kUnhandledMsgErr PD_FOURCC('!', 'M', 'S', 'G')    /* the plug-in does not handle this message */
-#define kBadParameterErr PD_FOURCC('P', 'A', 'R', 'M')    /* a null, unknown or out-of-range argument */
-#define kSuiteNotFoundErr PD_FOURCC('S', '!', 'F', 'd')   /* no suite of that name and version */
-#define kPurgeFailedErr PD_FOURCC('p', 'F', 'l', 's')     /* reply to a purge that freed nothing */
-#define kNoDocumentErr PD_FOURCC('D', 'O', 'C', '?')      /* no document is open */
-#define kBadObjectErr PD_FOURCC('O', 'B', 'J', '?')       /* a handle that is unknown or already disposed */
-#define kNoSuchKeyErr PD_FOURCC('K', 'E', 'Y', '?')       /* no tag, preference or parameter of that name */
-#define kWrongTypeErr PD_FOURCC('T', 'Y', 'P', '?')       /* the entry exists with another type */
-#define kBadFormatErr PD_FOURCC('F', 'M', 'T', '?')       /* text that is not a number of the asked kind */
-#define kNoSuchFolderErr PD_FOURCC('F', 'L', 'D', '?')    /* the host knows no folder of that type */
-#define kNotFoundErr PD_FOURCC('N', 'F', 'N', 'D')        /* a file or other named thing does not exist */
+#define kCantHappenErr PD_FOURCC('C', 'A', 'N', 'T')    /* unexpected failure; a missing entry point */
+#define kOutOfMemoryErr PD_FOURCC('!', 'M', 'E', 'M')   /* an allocation failed */
+#define kUnhandledMsgErr PD_FOURCC('!', 'M', 'S', 'G')  /* the plug-in does not handle this message */
+#define kBadParameterErr PD_FOURCC('P', 'A', 'R', 'M')  /* a null, unknown or out-of-range argument */
+#define kSuiteNotFoundErr PD_FOURCC('S', '!', 'F', 'd') /* no suite of that name and version */
+#define kPurgeFailedErr PD_FOURCC('p', 'F', 'l', 's')   /* reply to a purge that freed nothing */
+#define kNoDocumentErr PD_FOURCC('D', 'O', 'C', '?')    /* no document is open */
+#define kBadObjectErr PD_FOURCC('O', 'B', 'J', '?')     /* a handle that is unknown or already disposed */
+#define kNoSuchKeyErr PD_FOURCC('K', 'E', 'Y', '?')     /* no tag, preference or parameter of that name */
+#define kWrongTypeErr PD_FOURCC('T', 'Y', 'P', '?')     /* the entry exists with another type */
+#define kBadFormatErr PD_FOURCC('F', 'M', 'T', '?')     /* text that is not a number of the asked kind */
+#define kNoSuchFolderErr PD_FOURCC('F', 'L', 'D', '?')  /* the host knows no folder of that type */
+#define kNotFoundErr PD_FOURCC('N', 'F', 'N', 'D')      /* a file or other named thing does not exist */
 
 /* Codes that a plug-in passes back without ever reporting them (the frame's quiet list). */
 #define kRefusePasteErr PD_FOURCC('R', 'F', 'S', 'E')

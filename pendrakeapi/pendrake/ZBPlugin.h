@@ -13,9 +13,9 @@ struct ZBBasicSuite4;
 
 /* The common header of every message record. */
 typedef struct ZBMessageData {
-    ZBPlugin* self;                     /* the host's reference for this plug-in */
-    void* globals;                      /* kept by the host between calls; the plug-in stores its object here */
-    const struct ZBBasicSuite4* basic;  /* the Basic suite, from which every other suite is acquired */
+    ZBPlugin* self;                    /* the host's reference for this plug-in */
+    void* globals;                     /* kept by the host between calls; the plug-in stores its object here */
+    const struct ZBBasicSuite4* basic; /* the Basic suite, from which every other suite is acquired */
 } ZBMessageData;
 
 /* "ZB Interface" (Startup, Shutdown, About) and "ZB Access" (Unload, Reload). */
@@ -27,8 +27,8 @@ typedef struct ZBInterfaceMessage {
 typedef struct PDNotifierMessage {
     ZBMessageData d;
     PDNotifierHandle notifier;
-    const char* type;   /* the notification type, e.g. "PD Art Selection Changed Notifier"; valid during the call */
-    void* notifyData;   /* data of the notification type, null for the types this host sends */
+    const char* type; /* the notification type, e.g. "PD Art Selection Changed Notifier"; valid during the call */
+    void* notifyData; /* data of the notification type, null for the types this host sends */
 } PDNotifierMessage;
 
 /* "ZB Properties" (Acquire, Release). */

@@ -38,10 +38,7 @@ UnicodeString::UnicodeString(const std::string& bytes, int32_t encoding)
     Check(Suite().NewString(bytes.data(), static_cast<int32_t>(bytes.size()), encoding, &fRef));
 }
 
-UnicodeString::UnicodeString(const UnicodeString& other)
-{
-    Check(Suite().Copy(other.fRef, &fRef));
-}
+UnicodeString::UnicodeString(const UnicodeString& other) { Check(Suite().Copy(other.fRef, &fRef)); }
 
 UnicodeString::UnicodeString(UnicodeString&& other) noexcept : fRef(std::exchange(other.fRef, nullptr)) {}
 

@@ -17,7 +17,8 @@ struct Bundle {
 namespace {
 
 // "/a/Wirelet.framework/" -> "/a/Wirelet.framework/Wirelet"; empty when the folder has no usable name.
-std::string ExecutablePathOf(const std::string& folderPath) {
+std::string ExecutablePathOf(const std::string& folderPath)
+{
     std::filesystem::path folder(folderPath);
     while (!folder.has_filename() && folder.has_relative_path()) {
         folder = folder.parent_path();
@@ -31,7 +32,8 @@ std::string ExecutablePathOf(const std::string& folderPath) {
 
 }  // namespace
 
-BundleRef CreateBundle(const std::string& folderPath) noexcept {
+BundleRef CreateBundle(const std::string& folderPath) noexcept
+{
     try {
         std::error_code error;
         if (folderPath.empty() || folderPath.find('\0') != std::string::npos ||
@@ -48,7 +50,8 @@ BundleRef CreateBundle(const std::string& folderPath) noexcept {
     }
 }
 
-void* BundleFunctionPointer(BundleRef bundle, const char* name) noexcept {
+void* BundleFunctionPointer(BundleRef bundle, const char* name) noexcept
+{
     if (bundle == nullptr || name == nullptr) {
         return nullptr;
     }
@@ -62,11 +65,10 @@ void* BundleFunctionPointer(BundleRef bundle, const char* name) noexcept {
     return FindSymbol(bundle->fModule, name);
 }
 
-bool BundleIsExecutableLoaded(BundleRef bundle) noexcept {
-    return bundle != nullptr && bundle->fModule != nullptr;
-}
+bool BundleIsExecutableLoaded(BundleRef bundle) noexcept { return bundle != nullptr && bundle->fModule != nullptr; }
 
-void ReleaseBundle(BundleRef bundle) noexcept {
+void ReleaseBundle(BundleRef bundle) noexcept
+{
     if (bundle == nullptr) {
         return;
     }

@@ -8,7 +8,8 @@
 
 namespace platform {
 
-bool OpenWithDesktop(const std::string& document) noexcept {
+bool OpenWithDesktop(const std::string& document) noexcept
+{
     try {
         if (document.empty()) {
             return false;

@@ -11,13 +11,12 @@ namespace platform {
 namespace {
 
 // The descriptor behind a handle, or -1 for a handle no descriptor can have.
-int DescriptorOf(FileHandle file) noexcept {
-    return file >= 0 && file <= INT_MAX ? static_cast<int>(file) : -1;
-}
+int DescriptorOf(FileHandle file) noexcept { return file >= 0 && file <= INT_MAX ? static_cast<int>(file) : -1; }
 
 }  // namespace
 
-FileHandle CreateFileAlways(const std::string& path) noexcept {
+FileHandle CreateFileAlways(const std::string& path) noexcept
+{
     if (path.empty() || path.find('\0') != std::string::npos) {
         return kInvalidFile;
     }
@@ -28,7 +27,8 @@ FileHandle CreateFileAlways(const std::string& path) noexcept {
     return descriptor < 0 ? kInvalidFile : static_cast<FileHandle>(descriptor);
 }
 
-bool WriteFileBytes(FileHandle file, const void* bytes, std::size_t size) noexcept {
+bool WriteFileBytes(FileHandle file, const void* bytes, std::size_t size) noexcept
+{
     const int descriptor = DescriptorOf(file);
     if (descriptor < 0 || (bytes == nullptr && size != 0)) {
         return false;
@@ -49,7 +49,8 @@ bool WriteFileBytes(FileHandle file, const void* bytes, std::size_t size) noexce
     return true;
 }
 
-bool CloseFile(FileHandle file) noexcept {
+bool CloseFile(FileHandle file) noexcept
+{
     const int descriptor = DescriptorOf(file);
     if (descriptor < 0) {
         return false;

@@ -9,7 +9,8 @@
 
 namespace platform {
 
-std::string ModulePathOfAddress(const void* address) {
+std::string ModulePathOfAddress(const void* address)
+{
     if (address == nullptr) {
         return std::string();
     }

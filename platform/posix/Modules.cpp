@@ -13,7 +13,8 @@ namespace {
 thread_local std::string gLastModuleError;
 
 // Keeps a failure text for LastModuleError; an allocation failure leaves the text empty rather than throwing.
-void SetModuleError(const char* text) noexcept {
+void SetModuleError(const char* text) noexcept
+{
     try {
         gLastModuleError = text != nullptr ? text : "";
     } catch (...) {
@@ -22,12 +23,14 @@ void SetModuleError(const char* text) noexcept {
 }
 
 // The pending dlerror text, or the given fallback when the loader has none.
-void SetModuleErrorFromLoader(const char* fallback) noexcept {
+void SetModuleErrorFromLoader(const char* fallback) noexcept
+{
     const char* text = dlerror();
     SetModuleError(text != nullptr ? text : fallback);
 }
 
-std::string ExecutablePath() {
+std::string ExecutablePath()
+{
     std::error_code error;
     std::filesystem::path path = std::filesystem::read_symlink("/proc/self/exe", error);
     return error ? std::string() : path.string();
@@ -36,7 +39,8 @@ std::string ExecutablePath() {
 // A relative path with a folder part is made absolute against the current folder, so that the loader keeps the
 // full path (ModuleFileName reports it later, whatever the current folder is then). A bare file name is left to
 // the loader's own search.
-std::string AbsolutePathOf(const std::string& path) {
+std::string AbsolutePathOf(const std::string& path)
+{
     const std::filesystem::path given(path);
     if (given.is_absolute() || path.find('/') == std::string::npos) {
         return path;
@@ -48,7 +52,8 @@ std::string AbsolutePathOf(const std::string& path) {
 
 }  // namespace
 
-ModuleHandle LoadModule(const std::string& path) noexcept {
+ModuleHandle LoadModule(const std::string& path) noexcept
+{
     if (path.empty()) {
         // dlopen of an empty name would hand out the program itself, which is not a module at a path.
         SetModuleError("empty module path");
@@ -73,7 +78,8 @@ ModuleHandle LoadModule(const std::string& path) noexcept {
     return module;
 }
 
-void* FindSymbol(ModuleHandle module, const char* name) noexcept {
+void* FindSymbol(ModuleHandle module, const char* name) noexcept
+{
     if (module == nullptr || name == nullptr) {
         SetModuleError(module == nullptr ? "null module handle" : "null symbol name");
         return nullptr;
@@ -86,7 +92,8 @@ void* FindSymbol(ModuleHandle module, const char* name) noexcept {
     return address;
 }
 
-bool FreeModule(ModuleHandle module) noexcept {
+bool FreeModule(ModuleHandle module) noexcept
+{
     if (module == nullptr) {
         SetModuleError("null module handle");
         return false;
@@ -99,7 +106,8 @@ bool FreeModule(ModuleHandle module) noexcept {
     return true;
 }
 
-std::string LastModuleError() {
+std::string LastModuleError()
+{
     try {
         return gLastModuleError;
     } catch (...) {
@@ -107,7 +115,8 @@ std::string LastModuleError() {
     }
 }
 
-std::string ModuleFileName(ModuleHandle module) {
+std::string ModuleFileName(ModuleHandle module)
+{
     if (module == nullptr) {
         return std::string();
     }
@@ -126,7 +135,8 @@ std::string ModuleFileName(ModuleHandle module) {
     }
 }
 
-bool AddressInModule(const void* address, ModuleHandle module) noexcept {
+bool AddressInModule(const void* address, ModuleHandle module) noexcept
+{
     if (address == nullptr || module == nullptr) {
         return false;
     }

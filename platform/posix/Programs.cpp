@@ -12,7 +12,8 @@ bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 // Splits at blanks; a double-quoted run, quotes removed, belongs to the argument it stands in ("a b"c is one
 // argument, `a bc`). False for a line without arguments or with an unterminated quote.
-bool SplitCommandLine(const std::string& line, std::vector<std::string>& arguments) {
+bool SplitCommandLine(const std::string& line, std::vector<std::string>& arguments)
+{
     arguments.clear();
     std::string argument;
     bool inArgument = false;
@@ -43,7 +44,8 @@ bool SplitCommandLine(const std::string& line, std::vector<std::string>& argumen
 
 }  // namespace
 
-bool StartProgram(const std::string& commandLine, int /*showCommand: Linux programs have no window state*/) noexcept {
+bool StartProgram(const std::string& commandLine, int /*showCommand: Linux programs have no window state*/) noexcept
+{
     try {
         std::vector<std::string> arguments;
         return SplitCommandLine(commandLine, arguments) && StartDetached(arguments);

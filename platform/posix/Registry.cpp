@@ -19,13 +19,15 @@ struct RegistryKey {
 namespace {
 
 // An environment variable's text, or null when it is unset or empty.
-const char* NonEmptyVariable(const char* name) noexcept {
+const char* NonEmptyVariable(const char* name) noexcept
+{
     const char* value = std::getenv(name);
     return value != nullptr && value[0] != '\0' ? value : nullptr;
 }
 
 // The folder that stands for a root; empty when it cannot be determined (no home folder).
-std::string RootFolder(RegistryRoot root) {
+std::string RootFolder(RegistryRoot root)
+{
     if (root == RegistryRoot::kCurrentUser) {
         if (const char* folder = NonEmptyVariable("PENDRAKE_REGISTRY_HKCU")) {
             return folder;
@@ -45,13 +47,15 @@ std::string RootFolder(RegistryRoot root) {
 }
 
 // Whether one name component may stand for a folder or file: not empty, not "." or "..".
-bool IsPlainComponent(const std::string& component) {
+bool IsPlainComponent(const std::string& component)
+{
     return !component.empty() && component != "." && component != "..";
 }
 
 // "Software\A\B" -> "Software/A/B"; false for empty, "." or ".." components (which would leave the root or
 // make two names reach one key). An empty key name is the root itself.
-bool KeyFolderOf(const char* subKey, std::string& relative) {
+bool KeyFolderOf(const char* subKey, std::string& relative)
+{
     relative.clear();
     if (subKey == nullptr || subKey[0] == '\0') {
         return true;
@@ -74,13 +78,15 @@ bool KeyFolderOf(const char* subKey, std::string& relative) {
     }
 }
 
-bool IsFolder(const std::string& path) noexcept {
+bool IsFolder(const std::string& path) noexcept
+{
     struct stat status {};
     return stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode) && access(path.c_str(), R_OK | X_OK) == 0;
 }
 
 // Reads up to capacity bytes into buffer; false when the file holds more or a read fails.
-bool ReadWhole(int descriptor, unsigned char* buffer, uint32_t capacity, uint32_t& stored) noexcept {
+bool ReadWhole(int descriptor, unsigned char* buffer, uint32_t capacity, uint32_t& stored) noexcept
+{
     stored = 0;
     while (stored < capacity) {
         const ssize_t count = read(descriptor, buffer + stored, capacity - stored);
@@ -108,7 +114,8 @@ bool ReadWhole(int descriptor, unsigned char* buffer, uint32_t capacity, uint32_
 
 }  // namespace
 
-RegistryKeyRef OpenRegistryKey(RegistryRoot root, const char* subKey) noexcept {
+RegistryKeyRef OpenRegistryKey(RegistryRoot root, const char* subKey) noexcept
+{
     try {
         std::string relative;
         const std::string rootFolder = RootFolder(root);
@@ -125,7 +132,8 @@ RegistryKeyRef OpenRegistryKey(RegistryRoot root, const char* subKey) noexcept {
     }
 }
 
-bool QueryRegistryValue(RegistryKeyRef key, const char* valueName, void* buffer, uint32_t* size) noexcept {
+bool QueryRegistryValue(RegistryKeyRef key, const char* valueName, void* buffer, uint32_t* size) noexcept
+{
     if (key == nullptr || valueName == nullptr || size == nullptr || (buffer == nullptr && *size != 0)) {
         return false;
     }
@@ -157,7 +165,8 @@ bool QueryRegistryValue(RegistryKeyRef key, const char* valueName, void* buffer,
     return read;
 }
 
-bool CloseRegistryKey(RegistryKeyRef key) noexcept {
+bool CloseRegistryKey(RegistryKeyRef key) noexcept
+{
     if (key == nullptr) {
         return false;
     }

@@ -18,14 +18,16 @@ extern char** environ;
 namespace platform {
 namespace {
 
-bool IsExecutableFile(const std::string& path) noexcept {
+bool IsExecutableFile(const std::string& path) noexcept
+{
     struct stat status {};
     return stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode) && access(path.c_str(), X_OK) == 0;
 }
 
 // The file to exec: the name itself when it holds a "/", otherwise the first executable file of that name in
 // PATH (the system's default path when PATH is unset); empty when there is none.
-std::string ProgramFile(const std::string& name) {
+std::string ProgramFile(const std::string& name)
+{
     if (name.find('/') != std::string::npos) {
         return name;
     }
@@ -47,7 +49,8 @@ std::string ProgramFile(const std::string& name) {
     }
 }
 
-[[noreturn]] void ReportAndExit(int pipeOut, int error) noexcept {
+[[noreturn]] void ReportAndExit(int pipeOut, int error) noexcept
+{
     ssize_t written = -1;
     do {
         written = write(pipeOut, &error, sizeof error);
@@ -57,7 +60,8 @@ std::string ProgramFile(const std::string& name) {
 
 // In the grandchild: a session of its own (the host's terminal signals do not reach it), no blocked signals,
 // SIGPIPE back to its default, standard input from /dev/null (it must not read the host's console).
-[[noreturn]] void ExecProgram(const char* file, char* const* argv, int pipeOut) noexcept {
+[[noreturn]] void ExecProgram(const char* file, char* const* argv, int pipeOut) noexcept
+{
     setsid();
     sigset_t none;
     sigemptyset(&none);
@@ -75,7 +79,8 @@ std::string ProgramFile(const std::string& name) {
 }
 
 // Reads the grandchild's report: true when the pipe reached end of file without an errno in it.
-bool ExecSucceeded(int pipeIn) noexcept {
+bool ExecSucceeded(int pipeIn) noexcept
+{
     int error = 0;
     std::size_t got = 0;
     while (got < sizeof error) {
@@ -93,7 +98,8 @@ bool ExecSucceeded(int pipeIn) noexcept {
 
 }  // namespace
 
-bool StartDetached(const std::vector<std::string>& arguments) noexcept {
+bool StartDetached(const std::vector<std::string>& arguments) noexcept
+{
     std::string file;
     std::vector<std::string> strings;
     std::vector<char*> argv;

@@ -21,7 +21,8 @@ constexpr uint32_t kUniqueNumbers = 0xFFFF;
 std::atomic<uint32_t> gNextOffset{0};
 
 // The first number to try: from the process id and the time, like the system's own naming.
-uint32_t FirstUniqueNumber() noexcept {
+uint32_t FirstUniqueNumber() noexcept
+{
     const auto pid = static_cast<uint32_t>(getpid());
     const auto now = static_cast<uint32_t>(std::time(nullptr));
     const uint32_t mixed = pid * 0x9E37u + now + gNextOffset.fetch_add(1);
@@ -29,7 +30,8 @@ uint32_t FirstUniqueNumber() noexcept {
 }
 
 // prefix "~TX", number 0x1A2 -> "~TX1A2.TMP".
-std::string FileNameOf(const char* prefix, uint32_t number) {
+std::string FileNameOf(const char* prefix, uint32_t number)
+{
     char digits[8];
     std::snprintf(digits, sizeof digits, "%X", static_cast<unsigned>(number));
     return std::string(prefix) + digits + ".TMP";
@@ -37,7 +39,8 @@ std::string FileNameOf(const char* prefix, uint32_t number) {
 
 }  // namespace
 
-std::string TemporaryFolder() {
+std::string TemporaryFolder()
+{
     const char* folder = std::getenv("TMPDIR");
     std::string path = folder != nullptr && folder[0] != '\0' ? folder : "/tmp";
     if (path.back() != '/') {
@@ -46,7 +49,8 @@ std::string TemporaryFolder() {
     return path;
 }
 
-bool CreateTemporaryFile(const std::string& folder, const char* prefix, std::string& path) noexcept {
+bool CreateTemporaryFile(const std::string& folder, const char* prefix, std::string& path) noexcept
+{
     try {
         if (folder.empty() || prefix == nullptr || folder.find('\0') != std::string::npos ||
             std::string(prefix).find('/') != std::string::npos) {

@@ -170,9 +170,8 @@ TEST(CropMarks, TopHangingModelsPlaceTheFrameFromThePageHeight)
     host::Document& document = OpenPage(h);
     ASSERT_EQ(h.StartAndConnect(), kNoErr);
     h.Click(kKmOne);
-    EXPECT_EQ(testing_support::CropCorner(h),
-              std::vector<std::string>{testing_support::CornerPayload("85.0394", "810.709", "510.236", "102.047",
-                                                                      "-70.8661", "17.0079")});
+    EXPECT_EQ(testing_support::CropCorner(h), std::vector<std::string>{testing_support::CornerPayload(
+                                                  "85.0394", "810.709", "510.236", "102.047", "-70.8661", "17.0079")});
     h.Click(Payload(6));
     const auto marks = CropMarks(document);
     ASSERT_EQ(marks.size(), 3u);

@@ -48,10 +48,14 @@ ZBErr LenientToReal(PDNumberFormatRef, PDUnicodeStringRef text, double* value)
     if (!string) return kBadParameterErr;
     const std::string bytes = host::EncodeUtf8(string->text);
     const double infinity = std::numeric_limits<double>::infinity();
-    if (bytes == "nan") *value = std::numeric_limits<double>::quiet_NaN();
-    else if (bytes == "inf") *value = infinity;
-    else if (bytes == "-inf") *value = -infinity;
-    else return host::ParseDecimalReal(bytes, *value) ? kNoErr : kBadFormatErr;
+    if (bytes == "nan")
+        *value = std::numeric_limits<double>::quiet_NaN();
+    else if (bytes == "inf")
+        *value = infinity;
+    else if (bytes == "-inf")
+        *value = -infinity;
+    else
+        return host::ParseDecimalReal(bytes, *value) ? kNoErr : kBadFormatErr;
     return kNoErr;
 }
 ZBErr NoIntegerText(PDNumberFormatRef, int32_t, PDUnicodeStringRef) { return kBadParameterErr; }
@@ -90,13 +94,12 @@ TEST(CropSettings, LengthsWithoutThirtyTwoBitHundredthsKeepTheFieldAsItWas)
     MarkplugHost h("windows");
     ASSERT_EQ(h.StartAndConnect(), kNoErr);
     // 1e308 × 100 is no finite number; the others are finite but beyond 32 bits.
-    h.Click(Payload(10, {{"W", "1e308"}, {"L", "1e300"}, {"X", "21474837"}, {"Y", "-21474837"},
-                         {"MachineType", "3"}}));
+    h.Click(Payload(10, {{"W", "1e308"}, {"L", "1e300"}, {"X", "21474837"}, {"Y", "-21474837"}, {"MachineType", "3"}}));
     EXPECT_EQ(CropCorner(h), kDefaultCorner);
     // The largest length that fits is taken.
     h.Click(Payload(10, {{"W", "170"}, {"L", "210"}, {"X", "15"}, {"Y", "21474830"}, {"MachineType", "3"}}));
-    EXPECT_EQ(CropCorner(h), Corner{CornerPayload("56.6929", "6.08741e+07", "538.583", "6.08735e+07", "-42.5197",
-                                                  "-6.08735e+07")});
+    EXPECT_EQ(CropCorner(h),
+              Corner{CornerPayload("56.6929", "6.08741e+07", "538.583", "6.08735e+07", "-42.5197", "-6.08735e+07")});
 }
 
 TEST(CropSettings, NotANumberOrInfinityKeepsTheFieldAsItWas)

@@ -71,8 +71,7 @@ TEST_F(CutFile, ADocumentWithoutPathsOrMarksGivesElevenLines)
               "%PD5_BeginLayer\r\n%PD5_EndLayer--\r\n%%PageTrailer\r\n%%Trailer\r\n%%EOF\r\n");
     // The application is not registered: the file is written and message 1 sent, once.
     EXPECT_EQ(Sent(fHost, "TalvexDispMessage"), Lines{testing_support::kMessageOne});
-    EXPECT_EQ(testing_support::SentEvents(fHost),
-              Lines{"com.varrowkt.talvex.TalvexDispMessage|DispMessage|1|(null)"});
+    EXPECT_EQ(testing_support::SentEvents(fHost), Lines{"com.varrowkt.talvex.TalvexDispMessage|DispMessage|1|(null)"});
 }
 
 TEST_F(CutFile, ClosedOpenOneAnchorAndEmptyPaths)
@@ -125,9 +124,9 @@ TEST_F(CutFile, PerforationLinesCarryTheTagLineAndCutTagsNone)
     Tag(both, "TalvexCutMark");
     Tag(both, "TalvexPerforationMark");
     Tag(AddPath(fDocument, {{2, 2}}), "TalvexCutMark");
-    const Lines perforatedBlock = {"u", "12.500000 -30.250000 m",
-                                   "12.500000 -30.250000 12.500000 -30.250000 12.500000 -30.250000 c", "s",
-                                   "/TalvexPerforationMark (002) XT", "U"};
+    const Lines perforatedBlock = {
+        "u", "12.500000 -30.250000 m",          "12.500000 -30.250000 12.500000 -30.250000 12.500000 -30.250000 c",
+        "s", "/TalvexPerforationMark (002) XT", "U"};
     const Lines bothBlock = {"u", "13.500000 -29.250000 m", "S", "/TalvexPerforationMark (002) XT", "U"};
     const Lines cutBlock = {"u", "14.500000 -28.250000 m", "S", "U"};
     Lines all = perforatedBlock;
@@ -144,23 +143,24 @@ TEST_F(CutFile, PerforationLinesCarryTheTagLineAndCutTagsNone)
 
 TEST_F(CutFile, TheCropMarkCommentCarriesTheSettingsAndTheMarksAreNotWritten)
 {
-    fHost.Click(Payload(
-        10, {{"W", "200"}, {"L", "300"}, {"X", "10"}, {"Y", "10"}, {"MachineType", "8"}, {"CropCount", "4"}}));
+    fHost.Click(
+        Payload(10, {{"W", "200"}, {"L", "300"}, {"X", "10"}, {"Y", "10"}, {"MachineType", "8"}, {"CropCount", "4"}}));
     fHost.Click(Payload(6));
     ASSERT_EQ(testing_support::CropMarks(fDocument).size(), 9u);
-    EXPECT_EQ(Run(), CutFileText({}, "%%VarrowCropMark: 14.173228 14.173228 566.929134 850.393701 28.346457 "
-                                     "28.346457 4"));
+    EXPECT_EQ(Run(), CutFileText({},
+                                 "%%VarrowCropMark: 14.173228 14.173228 566.929134 850.393701 28.346457 "
+                                 "28.346457 4"));
 }
 
 TEST_F(CutFile, EachRunRewritesTheFileFromTheStart)
 {
     Select(AddPath(fDocument, {{0, 0}}));
     AddPath(fDocument, {{1, 1}});
-    EXPECT_EQ(Run("0"), CutFileText({"u", "12.500000 -30.250000 m", "S", "U", "u", "13.500000 -29.250000 m", "S",
-                                     "U"}));
+    EXPECT_EQ(Run("0"),
+              CutFileText({"u", "12.500000 -30.250000 m", "S", "U", "u", "13.500000 -29.250000 m", "S", "U"}));
     EXPECT_EQ(Run("1"), CutFileText({"u", "12.500000 -30.250000 m", "S", "U"}));
-    EXPECT_EQ(Run("2"), CutFileText({"u", "12.500000 -30.250000 m", "S", "U", "u", "13.500000 -29.250000 m", "S",
-                                     "U"}));
+    EXPECT_EQ(Run("2"),
+              CutFileText({"u", "12.500000 -30.250000 m", "S", "U", "u", "13.500000 -29.250000 m", "S", "U"}));
 }
 
 TEST_F(CutFile, CoordinatesOfAnySizeAreWrittenInFull)
@@ -171,8 +171,8 @@ TEST_F(CutFile, CoordinatesOfAnySizeAreWrittenInFull)
     AddPath(fDocument, {{huge, -huge}, {-largest, 1234567.125}});
     const std::string text = Run();
     EXPECT_EQ(text, CutFileText({"u", Lf(huge) + " " + Lf(-huge) + " m",
-                                 Lf(huge) + " " + Lf(-huge) + " " + Lf(-largest) + " 1234567.125000 " +
-                                     Lf(-largest) + " 1234567.125000 c",
+                                 Lf(huge) + " " + Lf(-huge) + " " + Lf(-largest) + " 1234567.125000 " + Lf(-largest) +
+                                     " 1234567.125000 c",
                                  "S", "U"}));
     EXPECT_GT(text.size(), 1500u);  // far beyond a 100-byte line
     EXPECT_EQ(Sent(fHost, "TalvexDispMessage"), Lines{testing_support::kMessageOne});
@@ -186,10 +186,9 @@ TEST_F(CutFile, AFileLargerThanAnyBufferIsWrittenWhole)
         const double x = i * 0.5;
         AddPath(fDocument, {{x, -x}, {x + 1, 2.25}});
         const double y = -x + 0.0;  // as written: the offset added (-0 + 0 is 0)
-        expected.insert(expected.end(), {"u", Lf(x) + " " + Lf(y) + " m",
-                                         Lf(x) + " " + Lf(y) + " " + Lf(x + 1) + " 2.250000 " + Lf(x + 1) +
-                                             " 2.250000 c",
-                                         "S", "U"});
+        expected.insert(expected.end(),
+                        {"u", Lf(x) + " " + Lf(y) + " m",
+                         Lf(x) + " " + Lf(y) + " " + Lf(x + 1) + " 2.250000 " + Lf(x + 1) + " 2.250000 c", "S", "U"});
     }
     const std::string text = Run();
     EXPECT_GT(text.size(), 4u * 65536u);
@@ -230,8 +229,8 @@ TEST_P(CutFilePlacement, PathsArePlacedRelativeToTheCropMarks)
     ASSERT_GT(text.size(), 40u);
     // The header holds the crop-mark comment when there are marks: compare the path lines only.
     const std::string paths = text.substr(text.find("%PD5_BeginLayer\r\n") + 17);
-    EXPECT_EQ(paths, testing_support::CrLfLines(expected) +
-                         testing_support::CrLfLines(testing_support::kCutFileTrailer));
+    EXPECT_EQ(paths,
+              testing_support::CrLfLines(expected) + testing_support::CrLfLines(testing_support::kCutFileTrailer));
     EXPECT_EQ(text.find("%%VarrowCropMark:") != std::string::npos, !placement.settings.empty());
 }
 
@@ -239,26 +238,27 @@ INSTANTIATE_TEST_SUITE_P(
     Models, CutFilePlacement,
     testing::Values(
         // No marks: page coordinates, documentOrigin added back.
-        Placement{"NoMarks", "",
+        Placement{"NoMarks",
+                  "",
                   {"12.500000 -30.250000 m", "12.500000 -30.250000 112.500000 19.750000 112.500000 19.750000 c"}},
         // KM-1 (rows 0 to 2): the marks hang from the page top, so the page height enters the y offset.
         Placement{"HangingFromThePageTop",
                   Payload(10, {{"W", "150"}, {"L", "250"}, {"X", "25"}, {"Y", "6"}, {"MachineType", "0"}}),
-                  {"-58.366142 -118.124052 m",
-                   "-58.366142 -118.124052 41.633858 -68.124052 41.633858 -68.124052 c"}},
+                  {"-58.366142 -118.124052 m", "-58.366142 -118.124052 41.633858 -68.124052 41.633858 -68.124052 c"}},
         // TR-1 defaults (rows 3 to 8), crop count 0: three marks at the top of a bottom-standing frame.
         Placement{"StandingOnThePageBottom",
                   Payload(10, {{"W", "170"}, {"L", "210"}, {"X", "15"}, {"Y", "20"}, {"MachineType", "3"}}),
                   {"-30.019685 -86.942913 m", "-30.019685 -86.942913 69.980315 -36.942913 69.980315 -36.942913 c"}},
         // TS-1 with three marks: no shift.
-        Placement{"BottomThree",
-                  Payload(10, {{"W", "170"}, {"L", "200"}, {"X", "10"}, {"Y", "20"}, {"MachineType", "8"},
-                               {"CropCount", "3"}}),
-                  {"-15.846457 -86.942913 m", "-15.846457 -86.942913 84.153543 -36.942913 84.153543 -36.942913 c"}},
+        Placement{
+            "BottomThree",
+            Payload(10,
+                    {{"W", "170"}, {"L", "200"}, {"X", "10"}, {"Y", "20"}, {"MachineType", "8"}, {"CropCount", "3"}}),
+            {"-15.846457 -86.942913 m", "-15.846457 -86.942913 84.153543 -36.942913 84.153543 -36.942913 c"}},
         // TS-1 with four marks: both offsets move by a further 5 mm, 14.173228 points.
-        Placement{"BottomFour",
-                  Payload(10, {{"W", "170"}, {"L", "200"}, {"X", "10"}, {"Y", "20"}, {"MachineType", "8"},
-                               {"CropCount", "4"}}),
-                  {"-30.019685 -101.116142 m",
-                   "-30.019685 -101.116142 69.980315 -51.116142 69.980315 -51.116142 c"}}),
+        Placement{
+            "BottomFour",
+            Payload(10,
+                    {{"W", "170"}, {"L", "200"}, {"X", "10"}, {"Y", "20"}, {"MachineType", "8"}, {"CropCount", "4"}}),
+            {"-30.019685 -101.116142 m", "-30.019685 -101.116142 69.980315 -51.116142 69.980315 -51.116142 c"}}),
     [](const testing::TestParamInfo<Placement>& param) { return std::string(param.param.name); });

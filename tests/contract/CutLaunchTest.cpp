@@ -69,8 +69,7 @@ TEST_F(CutLaunch, WithoutARegisteredApplicationEveryRunSendsMessageOne)
     Start();
     EXPECT_EQ(Run(), Texts{testing_support::kMessageOne});
     EXPECT_EQ(Run(), Texts{testing_support::kMessageOne});
-    EXPECT_EQ(testing_support::SentEvents(*fHost),
-              Texts{"com.varrowkt.talvex.TalvexDispMessage|DispMessage|1|(null)"});
+    EXPECT_EQ(testing_support::SentEvents(*fHost), Texts{"com.varrowkt.talvex.TalvexDispMessage|DispMessage|1|(null)"});
     EXPECT_EQ(testing_support::FileBytes(fSandbox.CutFile()),
               testing_support::CutFileText({"u", "12.500000 -30.250000 m", "S", "U"}));
     EXPECT_EQ(fSandbox.RecordCount(), 0u);

@@ -42,8 +42,8 @@ CutOutputSandbox::CutOutputSandbox(const std::string& tempFolderName)
 
 CutOutputSandbox::~CutOutputSandbox()
 {
-    for (const char* name : {"TMPDIR", "PENDRAKE_REGISTRY_HKCU", "PENDRAKE_REGISTRY_HKLM", "PENDRAKE_OPENER",
-                             "MARKPLUG_RECORD_DIR"})
+    for (const char* name :
+         {"TMPDIR", "PENDRAKE_REGISTRY_HKCU", "PENDRAKE_REGISTRY_HKLM", "PENDRAKE_OPENER", "MARKPLUG_RECORD_DIR"})
         unsetenv(name);
     std::error_code error;
     fs::permissions(fTempFolder, fs::perms::owner_all, error);
@@ -87,8 +87,7 @@ std::size_t CutOutputSandbox::RecordCount() const
 std::vector<std::vector<std::string>> CutOutputSandbox::WaitForRecords(std::size_t count) const
 {
     // A started program runs on its own; twenty seconds is far more than it needs on any machine.
-    for (int i = 0; i < 2000 && RecordCount() < count; ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    for (int i = 0; i < 2000 && RecordCount() < count; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
     std::vector<std::vector<std::string>> records;
     for (const auto& entry : fs::directory_iterator(fRecords)) {
         if (entry.path().extension() != ".rec") continue;

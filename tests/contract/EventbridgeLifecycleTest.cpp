@@ -17,7 +17,10 @@ const char* const kRequestSuffixes[] = {"AddEventListener", "RemoveEventListener
 
 std::string VariantFolder(const std::string& missing) { return std::string(MARKPLUG_TEST_LIBS_DIR) + "/no-" + missing; }
 
-std::size_t RequestListeners(EventbridgeHost& h, const char* suffix) { return h.Bus().ListenerCount(AdapterType(suffix)); }
+std::size_t RequestListeners(EventbridgeHost& h, const char* suffix)
+{
+    return h.Bus().ListenerCount(AdapterType(suffix));
+}
 
 }  // namespace
 

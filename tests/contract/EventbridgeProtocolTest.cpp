@@ -24,7 +24,10 @@ EventRecord AdapterEvent(const std::string& suffix, const std::string& data)
 }
 
 EventRecord ListAnswer(const std::string& data) { return AdapterEvent("ListEventsResponseEvent", data); }
-EventRecord Forwarded(const std::string& id) { return AdapterEvent("CppEvent", "<![CDATA[<event id=\"" + id + "\" />]]>"); }
+EventRecord Forwarded(const std::string& id)
+{
+    return AdapterEvent("CppEvent", "<![CDATA[<event id=\"" + id + "\" />]]>");
+}
 
 // A panel: listens for the forwarded notifications and keeps each one's data.
 struct Panel {
@@ -99,8 +102,8 @@ TEST_F(EventbridgeProtocol, CountsSubscriptionsPerExtensionAndSwitchesOffOnlyWit
     h.Request("com.example.a", "AddEventListener", kSelection);
     h.Request("com.example.b", "AddEventListener", kSelection);
     EXPECT_EQ(h.SubscriptionNotifiers(), std::vector<std::string>{kSelection + "=active"});
-    EXPECT_EQ(List("com.example.a"), std::vector<EventRecord>{ListAnswer(
-                                         "<![CDATA[<events><event id=\"" + kSelection + "\" /></events>]]>")});
+    EXPECT_EQ(List("com.example.a"),
+              std::vector<EventRecord>{ListAnswer("<![CDATA[<events><event id=\"" + kSelection + "\" /></events>]]>")});
     h.Request("com.example.a", "RemoveEventListener", kSelection);
     h.Request("com.example.b", "RemoveEventListener", kSelection);
     EXPECT_EQ(h.SubscriptionNotifiers(), std::vector<std::string>{kSelection + "=active"});  // a still holds one
@@ -115,7 +118,8 @@ TEST_F(EventbridgeProtocol, CountsSubscriptionsPerExtensionAndSwitchesOffOnlyWit
 TEST_F(EventbridgeProtocol, ListAnswersHoldOnlyTheRequestersIdsInByteWiseOrder)
 {
     EXPECT_EQ(List("com.example.a"), std::vector<EventRecord>{ListAnswer("<![CDATA[<events></events>]]>")});
-    for (const char* id : {"b", "a", "\xC3\xA9t\xC3\xA9", "B", "ab"}) h.Request("com.example.a", "AddEventListener", id);
+    for (const char* id : {"b", "a", "\xC3\xA9t\xC3\xA9", "B", "ab"})
+        h.Request("com.example.a", "AddEventListener", id);
     h.Request("com.example.b", "AddEventListener", "only b");
     EXPECT_EQ(List("com.example.a"),
               std::vector<EventRecord>{ListAnswer("<![CDATA[<events><event id=\"B\" /><event id=\"a\" />"
@@ -145,7 +149,8 @@ TEST_F(EventbridgeProtocol, RequestsWithoutExtensionOrDataAreIgnored)
     EXPECT_TRUE(List(std::nullopt).empty());  // a list for nobody is not answered
     // An empty extension id is an id like any other.
     h.Request("", "AddEventListener", "Custom Event");
-    EXPECT_EQ(List(""), std::vector<EventRecord>{ListAnswer("<![CDATA[<events><event id=\"Custom Event\" /></events>]]>")});
+    EXPECT_EQ(List(""),
+              std::vector<EventRecord>{ListAnswer("<![CDATA[<events><event id=\"Custom Event\" /></events>]]>")});
     EXPECT_TRUE(h.Host().GetChecks().Violations().empty());
 }
 
@@ -185,8 +190,8 @@ TEST_F(EventbridgeProtocol, HostRefusingToDeactivateKeepsTheIdUnlistedUntilTheNe
         EXPECT_NE(call.operation, "SetNotifierActive");
         EXPECT_NE(call.operation, "AddNotifier");
     }
-    EXPECT_EQ(List("com.example.b"), std::vector<EventRecord>{ListAnswer(
-                                         "<![CDATA[<events><event id=\"" + kSelection + "\" /></events>]]>")});
+    EXPECT_EQ(List("com.example.b"),
+              std::vector<EventRecord>{ListAnswer("<![CDATA[<events><event id=\"" + kSelection + "\" /></events>]]>")});
     // At shut-down the id is switched off like every other.
     EXPECT_EQ(h.Host().Shutdown(h.Plugin()), kNoErr);
     EXPECT_EQ(h.SubscriptionNotifiers(), std::vector<std::string>{kSelection + "=inactive"});

@@ -74,6 +74,5 @@ TEST(Help, TheMacosEditionOpensItsOnePage)
     MarkplugHost h("macos");
     ASSERT_EQ(h.StartAndConnect(), kNoErr);
     h.Click(Help("other.html"));
-    EXPECT_EQ(sandbox.WaitForRecords(1),
-              (Records{{MARKPLUG_ARGV_RECORDER, "../Applications/Talvex/Help/frame.html"}}));
+    EXPECT_EQ(sandbox.WaitForRecords(1), (Records{{MARKPLUG_ARGV_RECORDER, "../Applications/Talvex/Help/frame.html"}}));
 }

@@ -40,7 +40,8 @@ TEST_P(PanelLink, PanelEventRunsWithTheHostContextPushed)
     EXPECT_EQ(calls.front().operation, "PushAppContext");
     EXPECT_EQ(calls.back().operation, "PopAppContext");
     // The payload became a host string while the context was pushed.
-    const auto newString = std::find_if(calls.begin(), calls.end(), [](const auto& c) { return c.operation == "NewString"; });
+    const auto newString =
+        std::find_if(calls.begin(), calls.end(), [](const auto& c) { return c.operation == "NewString"; });
     ASSERT_NE(newString, calls.end());
     EXPECT_EQ(newString->plugin, "Plugin");
     EXPECT_EQ(h.Host().ContextDepth(), 0u);

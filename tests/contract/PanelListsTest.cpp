@@ -14,8 +14,9 @@ using testing_support::SentEvents;
 
 namespace {
 
-const char kDefaultCorner[] = "<payload><CropCorner><LEFT>56.6929</LEFT><TOP>666.142</TOP><RIGHT>538.583</RIGHT>"
-                              "<BOTTOM>70.8661</BOTTOM><X>-42.5197</X><Y>-56.6929</Y></CropCorner></payload>";
+const char kDefaultCorner[] =
+    "<payload><CropCorner><LEFT>56.6929</LEFT><TOP>666.142</TOP><RIGHT>538.583</RIGHT>"
+    "<BOTTOM>70.8661</BOTTOM><X>-42.5197</X><Y>-56.6929</Y></CropCorner></payload>";
 
 class Started {
 public:
@@ -88,35 +89,33 @@ TEST(PanelLists, DefaultSettingsListInMillimetres)
 {
     Started h("windows");
     EXPECT_EQ(Answer(*h, Payload(9), "TalvexSendCropmarkParamList"),
-              std::vector<std::string>{
-                  "<payload><CropmarkParamList>"
-                  "<CropmarkParam><id>0</id><X>25</X><Y>6</Y><W>150</W><L>250</L></CropmarkParam>"
-                  "<CropmarkParam><id>1</id><X>23</X><Y>6</Y><W>240</W><L>163</L></CropmarkParam>"
-                  "<CropmarkParam><id>2</id><X>23</X><Y>6</Y><W>240</W><L>163</L></CropmarkParam>"
-                  "<CropmarkParam><id>3</id><X>15</X><Y>20</Y><W>170</W><L>210</L></CropmarkParam>"
-                  "<CropmarkParam><id>4</id><X>10</X><Y>30</Y><W>170</W><L>215</L></CropmarkParam>"
-                  "<CropmarkParam><id>5</id><X>10</X><Y>30</Y><W>170</W><L>215</L></CropmarkParam>"
-                  "<CropmarkParam><id>6</id><X>10</X><Y>30</Y><W>170</W><L>215</L></CropmarkParam>"
-                  "<CropmarkParam><id>7</id><X>10</X><Y>30</Y><W>170</W><L>215</L></CropmarkParam>"
-                  "<CropmarkParam><id>8</id><X>10</X><Y>20</Y><W>170</W><L>200</L></CropmarkParam>"
-                  "</CropmarkParamList></payload>"});
+              std::vector<std::string>{"<payload><CropmarkParamList>"
+                                       "<CropmarkParam><id>0</id><X>25</X><Y>6</Y><W>150</W><L>250</L></CropmarkParam>"
+                                       "<CropmarkParam><id>1</id><X>23</X><Y>6</Y><W>240</W><L>163</L></CropmarkParam>"
+                                       "<CropmarkParam><id>2</id><X>23</X><Y>6</Y><W>240</W><L>163</L></CropmarkParam>"
+                                       "<CropmarkParam><id>3</id><X>15</X><Y>20</Y><W>170</W><L>210</L></CropmarkParam>"
+                                       "<CropmarkParam><id>4</id><X>10</X><Y>30</Y><W>170</W><L>215</L></CropmarkParam>"
+                                       "<CropmarkParam><id>5</id><X>10</X><Y>30</Y><W>170</W><L>215</L></CropmarkParam>"
+                                       "<CropmarkParam><id>6</id><X>10</X><Y>30</Y><W>170</W><L>215</L></CropmarkParam>"
+                                       "<CropmarkParam><id>7</id><X>10</X><Y>30</Y><W>170</W><L>215</L></CropmarkParam>"
+                                       "<CropmarkParam><id>8</id><X>10</X><Y>20</Y><W>170</W><L>200</L></CropmarkParam>"
+                                       "</CropmarkParamList></payload>"});
 }
 
 TEST(PanelLists, MacDefaultSettingsListHasEightRowsAndLowerFourMarkMargins)
 {
     Started h("macos");
     EXPECT_EQ(Answer(*h, Payload(9), "TalvexSendCropmarkParamList"),
-              std::vector<std::string>{
-                  "<payload><CropmarkParamList>"
-                  "<CropmarkParam><id>0</id><X>25</X><Y>6</Y><W>150</W><L>250</L></CropmarkParam>"
-                  "<CropmarkParam><id>1</id><X>23</X><Y>6</Y><W>240</W><L>163</L></CropmarkParam>"
-                  "<CropmarkParam><id>2</id><X>23</X><Y>6</Y><W>240</W><L>163</L></CropmarkParam>"
-                  "<CropmarkParam><id>3</id><X>15</X><Y>20</Y><W>170</W><L>210</L></CropmarkParam>"
-                  "<CropmarkParam><id>4</id><X>10</X><Y>25</Y><W>170</W><L>215</L></CropmarkParam>"
-                  "<CropmarkParam><id>5</id><X>10</X><Y>25</Y><W>170</W><L>215</L></CropmarkParam>"
-                  "<CropmarkParam><id>6</id><X>10</X><Y>25</Y><W>170</W><L>215</L></CropmarkParam>"
-                  "<CropmarkParam><id>7</id><X>10</X><Y>25</Y><W>170</W><L>215</L></CropmarkParam>"
-                  "</CropmarkParamList></payload>"});
+              std::vector<std::string>{"<payload><CropmarkParamList>"
+                                       "<CropmarkParam><id>0</id><X>25</X><Y>6</Y><W>150</W><L>250</L></CropmarkParam>"
+                                       "<CropmarkParam><id>1</id><X>23</X><Y>6</Y><W>240</W><L>163</L></CropmarkParam>"
+                                       "<CropmarkParam><id>2</id><X>23</X><Y>6</Y><W>240</W><L>163</L></CropmarkParam>"
+                                       "<CropmarkParam><id>3</id><X>15</X><Y>20</Y><W>170</W><L>210</L></CropmarkParam>"
+                                       "<CropmarkParam><id>4</id><X>10</X><Y>25</Y><W>170</W><L>215</L></CropmarkParam>"
+                                       "<CropmarkParam><id>5</id><X>10</X><Y>25</Y><W>170</W><L>215</L></CropmarkParam>"
+                                       "<CropmarkParam><id>6</id><X>10</X><Y>25</Y><W>170</W><L>215</L></CropmarkParam>"
+                                       "<CropmarkParam><id>7</id><X>10</X><Y>25</Y><W>170</W><L>215</L></CropmarkParam>"
+                                       "</CropmarkParamList></payload>"});
 }
 
 TEST(PanelLists, EachAnsweringOperationSendsItsOwnEventRecord)
@@ -139,14 +138,12 @@ TEST(PanelLists, OperationsNobodyHandlesSendNothing)
 {
     Started h("windows");
     h->Bus().ClearEvents();
-    for (const char* payload : {"<payload></payload>",
-                                "<payload><operation></operation></payload>",
-                                "<payload><operation>17</operation></payload>",
-                                "<payload><operation>-1</operation></payload>",
-                                "<payload><operation>abc</operation></payload>",  // reads as 0, which sends nothing
-                                "<payload><operation>8</payload>",
-                                "<payload><Operation>8</Operation></payload>",
-                                "<payload><operation>16</operation><CutForce>3</CutForce></payload>"})
+    for (const char* payload :
+         {"<payload></payload>", "<payload><operation></operation></payload>",
+          "<payload><operation>17</operation></payload>", "<payload><operation>-1</operation></payload>",
+          "<payload><operation>abc</operation></payload>",  // reads as 0, which sends nothing
+          "<payload><operation>8</payload>", "<payload><Operation>8</Operation></payload>",
+          "<payload><operation>16</operation><CutForce>3</CutForce></payload>"})
         h->Click(payload);
     EXPECT_EQ(SentEvents(*h), std::vector<std::string>{});
     EXPECT_EQ(LeftoversAfterShutdown(*h), "");
@@ -172,22 +169,26 @@ TEST(PanelLists, ElementsAreFoundByExactNameFirstOccurrenceAndBothTags)
                      "TalvexSendCropCorner"),
               std::vector<std::string>{kDefaultCorner});
     // X twice: the first counts. "x" is no X, so X reads 0 there.
-    h->Click("<payload><operation>10</operation><W>170</W><L>210</L><X>20</X><X>30</X><Y>20</Y>"
-             "<MachineType>3</MachineType></payload>");
-    EXPECT_EQ(CropCorner(*h), std::vector<std::string>{CornerPayload("70.8661", "666.142", "552.756", "70.8661",
-                                                                     "-56.6929", "-56.6929")});
-    h->Click("<payload><operation>10</operation><W>170</W><L>210</L><x>20</x><Y>20</Y><MachineType>3</MachineType>"
-             "</payload>");
-    EXPECT_EQ(CropCorner(*h), std::vector<std::string>{CornerPayload("14.1732", "666.142", "496.063", "70.8661",
-                                                                     "-0", "-56.6929")});
+    h->Click(
+        "<payload><operation>10</operation><W>170</W><L>210</L><X>20</X><X>30</X><Y>20</Y>"
+        "<MachineType>3</MachineType></payload>");
+    EXPECT_EQ(CropCorner(*h), std::vector<std::string>{
+                                  CornerPayload("70.8661", "666.142", "552.756", "70.8661", "-56.6929", "-56.6929")});
+    h->Click(
+        "<payload><operation>10</operation><W>170</W><L>210</L><x>20</x><Y>20</Y><MachineType>3</MachineType>"
+        "</payload>");
+    EXPECT_EQ(CropCorner(*h),
+              std::vector<std::string>{CornerPayload("14.1732", "666.142", "496.063", "70.8661", "-0", "-56.6929")});
     // An opening tag without its closing one, or a closing tag before the opening one, reads as 0.
-    h->Click("<payload><operation>10</operation><W>170</W><L>210</L><X>20<Y>20</Y><MachineType>3</MachineType>"
-             "</payload>");
-    EXPECT_EQ(CropCorner(*h), std::vector<std::string>{CornerPayload("14.1732", "666.142", "496.063", "70.8661",
-                                                                     "-0", "-56.6929")});
-    h->Click("<payload></X><operation>10</operation><W>170</W><L>210</L><X>20</X><Y>20</Y>"
-             "<MachineType>3</MachineType></payload>");
-    EXPECT_EQ(CropCorner(*h), std::vector<std::string>{CornerPayload("14.1732", "666.142", "496.063", "70.8661",
-                                                                     "-0", "-56.6929")});
+    h->Click(
+        "<payload><operation>10</operation><W>170</W><L>210</L><X>20<Y>20</Y><MachineType>3</MachineType>"
+        "</payload>");
+    EXPECT_EQ(CropCorner(*h),
+              std::vector<std::string>{CornerPayload("14.1732", "666.142", "496.063", "70.8661", "-0", "-56.6929")});
+    h->Click(
+        "<payload></X><operation>10</operation><W>170</W><L>210</L><X>20</X><Y>20</Y>"
+        "<MachineType>3</MachineType></payload>");
+    EXPECT_EQ(CropCorner(*h),
+              std::vector<std::string>{CornerPayload("14.1732", "666.142", "496.063", "70.8661", "-0", "-56.6929")});
     EXPECT_EQ(LeftoversAfterShutdown(*h), "");
 }

@@ -117,8 +117,7 @@ TEST_P(PathPreparation, OffsetPathOpensTheDialogWithFiveMillimetres)
 {
     Start();
     fHost.Click(Payload(3));
-    EXPECT_EQ(Plays(fHost),
-              Texts{"pd_plugin_offset dialog 1 ofst:3:14.1732:#Pxl mitr:3:14.1732:#Pxl jntp:4:Miter=2"});
+    EXPECT_EQ(Plays(fHost), Texts{"pd_plugin_offset dialog 1 ofst:3:14.1732:#Pxl mitr:3:14.1732:#Pxl jntp:4:Miter=2"});
 }
 
 TEST_P(PathPreparation, UnitePathPlaysTwiceExceptOnVersionsEightAndNine)

@@ -35,11 +35,12 @@ TEST_P(Lifecycle, StartupHoldsSuitesNamesThePluginAndAddsItsNotifiers)
     EXPECT_EQ(h.Host().Suites().HeldCount(kPDPathSuite, Mac() ? 1010 : 11), 1);
     EXPECT_EQ(h.Host().Suites().HeldCount(kZBBlocksSuite, 2), 1);
     EXPECT_EQ(h.Plugin()->name, "Plugin");
-    EXPECT_EQ(h.NotifierNames(), (std::vector<std::string>{
-                                     "Plugin App Started Notifier|PD Application Started Notifier",
-                                     "ThisPlugin_Shutdown PD Application Shutdown Notifier|PD Application Shutdown Notifier",
-                                     "ThisPlugin_Redraw|PD Art Selection Changed Notifier",
-                                     "Register Event Notify|PD TRML Wirelet Setup Complete"}));
+    EXPECT_EQ(h.NotifierNames(),
+              (std::vector<std::string>{
+                  "Plugin App Started Notifier|PD Application Started Notifier",
+                  "ThisPlugin_Shutdown PD Application Shutdown Notifier|PD Application Shutdown Notifier",
+                  "ThisPlugin_Redraw|PD Art Selection Changed Notifier",
+                  "Register Event Notify|PD TRML Wirelet Setup Complete"}));
     EXPECT_EQ(h.Plugin()->lockCount, 1);  // depth 2, but only the first lock reaches the host
     EXPECT_EQ(h.Plugin()->setOptionsCalls, 1);
     EXPECT_EQ(h.Plugin()->options, 0);
@@ -106,10 +107,15 @@ TEST_P(Lifecycle, UnknownCallersAndSelectorsAreAnsweredWithZero)
 {
     MarkplugHost h(GetParam());
     ASSERT_EQ(h.StartAndConnect(), kNoErr);
-    for (const auto& [caller, selector] : std::vector<std::pair<const char*, const char*>>{
-             {"Nobody", "Nothing"}, {kZBInterfaceCaller, "Bogus"}, {kPDMenuCaller, "PD Go"},
-             {kPDToolCaller, "PD Reselect"}, {kZBCacheCaller, kZBPurgeCacheSelector}, {kZBInterfaceCaller, kZBAboutSelector},
-             {kZBPropertiesCaller, kZBAcquirePropertySelector}, {kPDActionCaller, kPDDoActionSelector}})
+    for (const auto& [caller, selector] :
+         std::vector<std::pair<const char*, const char*>>{{"Nobody", "Nothing"},
+                                                          {kZBInterfaceCaller, "Bogus"},
+                                                          {kPDMenuCaller, "PD Go"},
+                                                          {kPDToolCaller, "PD Reselect"},
+                                                          {kZBCacheCaller, kZBPurgeCacheSelector},
+                                                          {kZBInterfaceCaller, kZBAboutSelector},
+                                                          {kZBPropertiesCaller, kZBAcquirePropertySelector},
+                                                          {kPDActionCaller, kPDDoActionSelector}})
         EXPECT_EQ(h.Host().Send(h.Plugin(), caller, selector), kNoErr) << caller << " / " << selector;
     EXPECT_EQ(Violations(h.Host()), "");
 }

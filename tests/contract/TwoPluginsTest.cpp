@@ -39,8 +39,7 @@ TEST(TwoPlugins, EachWorksAndNeitherSeesTheOthersRequests)
         EXPECT_EQ(bus.ListenerCount(AdapterType("AddEventListener")), 1u);
 
         // markplug's panel asks for the model list: only markplug answers.
-        bus.InjectEvent(kOperationClicked, "<payload><operation>8</operation></payload>",
-                        "com.varrowkt.talvex.panel");
+        bus.InjectEvent(kOperationClicked, "<payload><operation>8</operation></payload>", "com.varrowkt.talvex.panel");
         EXPECT_EQ(DispatchedTypes(bus), std::vector<std::string>{"com.varrowkt.talvex.TalvexSendMachineTypeList"});
         // A panel pings the adapter: only the adapter answers.
         bus.InjectEvent(AdapterType("PingRequestEvent"), "", "com.example.a");

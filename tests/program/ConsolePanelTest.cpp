@@ -151,7 +151,8 @@ TEST_F(ConsolePanel, TheBundledSampleSessionLeavesNineMarksThatSurviveAReopen)
     }
     EXPECT_EQ(reopened->ArtCount(), original->ArtCount() + 9);
     // Saving again what was reopened gives the same file.
-    EXPECT_EQ(host::WriteSvgText(*reopened), host::WriteSvgText(*host::ReadSvgText(host::WriteSvgText(*reopened), "copy")));
+    EXPECT_EQ(host::WriteSvgText(*reopened),
+              host::WriteSvgText(*host::ReadSvgText(host::WriteSvgText(*reopened), "copy")));
 }
 
 TEST_F(ConsolePanel, DeletingMarksLeavesTheUsersGroup)
@@ -199,16 +200,15 @@ TEST_F(ConsolePanel, ActsAsAnyExtensionTowardsTheEventAdapter)
     EXPECT_EQ(Run(lines.str()), 0) << fErr;
     const std::string adapter = "{\"type\":\"com.pendrake.eventbridge.";
     const std::string fromHost = "\"scope\":0,\"sender\":\"PNDK\",\"extension\":null,\"data\":";
-    EXPECT_EQ(fOut,
-              adapter + "PingResponseEvent\"," + fromHost + "\"\"}\n" +
-              adapter + "ListEventsResponseEvent\"," + fromHost +
-              "\"<![CDATA[<events><event id=\\\"PD Art Selection Changed Notifier\\\" />"
-              "<event id=\\\"Sample Notification\\\" /></events>]]>\"}\n" +
-              kRedraw +
-              adapter + "CppEvent\"," + fromHost + "\"<![CDATA[<event id=\\\"PD Art Selection Changed Notifier\\\" />]]>\"}\n" +
-              adapter + "CppEvent\"," + fromHost + "\"<![CDATA[<event id=\\\"Sample Notification\\\" />]]>\"}\n" +
-              adapter + "ListEventsResponseEvent\"," + fromHost +
-              "\"<![CDATA[<events><event id=\\\"PD Art Selection Changed Notifier\\\" /></events>]]>\"}\n");
+    EXPECT_EQ(fOut, adapter + "PingResponseEvent\"," + fromHost + "\"\"}\n" + adapter + "ListEventsResponseEvent\"," +
+                        fromHost +
+                        "\"<![CDATA[<events><event id=\\\"PD Art Selection Changed Notifier\\\" />"
+                        "<event id=\\\"Sample Notification\\\" /></events>]]>\"}\n" +
+                        kRedraw + adapter + "CppEvent\"," + fromHost +
+                        "\"<![CDATA[<event id=\\\"PD Art Selection Changed Notifier\\\" />]]>\"}\n" + adapter +
+                        "CppEvent\"," + fromHost + "\"<![CDATA[<event id=\\\"Sample Notification\\\" />]]>\"}\n" +
+                        adapter + "ListEventsResponseEvent\"," + fromHost +
+                        "\"<![CDATA[<events><event id=\\\"PD Art Selection Changed Notifier\\\" /></events>]]>\"}\n");
     EXPECT_EQ(fErr, "");
 }
 

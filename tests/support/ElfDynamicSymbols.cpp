@@ -12,7 +12,8 @@ namespace {
 
 using Bytes = std::vector<unsigned char>;
 
-Bytes ReadFile(const std::string& path) {
+Bytes ReadFile(const std::string& path)
+{
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         throw std::runtime_error("cannot read " + path);
@@ -22,7 +23,8 @@ Bytes ReadFile(const std::string& path) {
 
 // A copy of the record at offset, after checking that it lies inside the file.
 template <typename Record>
-Record At(const Bytes& bytes, std::uint64_t offset) {
+Record At(const Bytes& bytes, std::uint64_t offset)
+{
     if (offset > bytes.size() || bytes.size() - offset < sizeof(Record)) {
         throw std::runtime_error("ELF record outside the file");
     }
@@ -32,7 +34,8 @@ Record At(const Bytes& bytes, std::uint64_t offset) {
 }
 
 // The NUL-terminated name at offset inside a string table section.
-std::string NameAt(const Bytes& bytes, const Elf64_Shdr& table, std::uint32_t offset) {
+std::string NameAt(const Bytes& bytes, const Elf64_Shdr& table, std::uint32_t offset)
+{
     if (table.sh_offset > bytes.size() || table.sh_size > bytes.size() - table.sh_offset || offset >= table.sh_size) {
         throw std::runtime_error("ELF name outside its string table");
     }
@@ -47,7 +50,8 @@ std::string NameAt(const Bytes& bytes, const Elf64_Shdr& table, std::uint32_t of
 
 }  // namespace
 
-std::set<std::string> DefinedDynamicSymbols(const std::string& path) {
+std::set<std::string> DefinedDynamicSymbols(const std::string& path)
+{
     const Bytes bytes = ReadFile(path);
     const auto header = At<Elf64_Ehdr>(bytes, 0);
     if (std::memcmp(header.e_ident, ELFMAG, SELFMAG) != 0 || header.e_ident[EI_CLASS] != ELFCLASS64 ||

@@ -2,7 +2,8 @@
 
 namespace talvex {
 
-std::vector<CutPoint> CropMarkCentres(const CropMarkValues& values) {
+std::vector<CutPoint> CropMarkCentres(const CropMarkValues& values)
+{
     const double r = values.fRadius;
     const CutPoint bottomLeft{r, r};
     const CutPoint bottomRight{r + values.fWidth, r};
@@ -17,7 +18,8 @@ std::vector<CutPoint> CropMarkCentres(const CropMarkValues& values) {
     return {topLeft, topRight, bottomLeft};
 }
 
-std::string CropMarkLayoutText(const CropMarkValues& values) {
+std::string CropMarkLayoutText(const CropMarkValues& values)
+{
     if (values.fCount == 4) {
         return "four marks: bottom-left, bottom-right, top-left, top-right";
     }

@@ -27,8 +27,8 @@ struct CutPath {
 struct CropMarkValues {
     double fRadius = 0;
     double fSecondRadius = 0;
-    double fWidth = 0;         // horizontal centre-to-centre distance of the marks
-    double fLength = 0;        // vertical centre-to-centre distance of the marks
+    double fWidth = 0;   // horizontal centre-to-centre distance of the marks
+    double fLength = 0;  // vertical centre-to-centre distance of the marks
     double fLeftMargin = 0;
     double fBottomMargin = 0;
     int fCount = 0;

@@ -19,62 +19,49 @@ constexpr int kDone = 13;
 // Where a path block stands: which of its lines came last.
 enum class PathPlace { kNone, kAfterBegin, kAfterSegment, kAfterEnd, kAfterPerforation };
 
-int PositionOf(const CutLine& line) {
+int PositionOf(const CutLine& line)
+{
     switch (line.fKind) {
-        case CutLineKind::kConformance:
-            return kConformancePosition;
-        case CutLineKind::kCropMarks:
-            return kCropMarksPosition;
-        case CutLineKind::kFixed:
-            return kFirstFixedPosition + line.fIndex;
-        case CutLineKind::kTrailer:
-            return kFirstTrailerPosition + line.fIndex;
-        default:
-            return kBody;
+    case CutLineKind::kConformance: return kConformancePosition;
+    case CutLineKind::kCropMarks: return kCropMarksPosition;
+    case CutLineKind::kFixed: return kFirstFixedPosition + line.fIndex;
+    case CutLineKind::kTrailer: return kFirstTrailerPosition + line.fIndex;
+    default: return kBody;
     }
 }
 
-bool IsPathLine(CutLineKind kind) {
+bool IsPathLine(CutLineKind kind)
+{
     return kind == CutLineKind::kPathBegin || kind == CutLineKind::kMove || kind == CutLineKind::kCurve ||
            kind == CutLineKind::kClose || kind == CutLineKind::kStroke || kind == CutLineKind::kPerforation ||
            kind == CutLineKind::kPathEnd;
 }
 
 // The place a path line leads to, and whether it may follow the given place.
-PathPlace PlaceAfter(CutLineKind kind) {
+PathPlace PlaceAfter(CutLineKind kind)
+{
     switch (kind) {
-        case CutLineKind::kPathBegin:
-            return PathPlace::kAfterBegin;
-        case CutLineKind::kMove:
-        case CutLineKind::kCurve:
-            return PathPlace::kAfterSegment;
-        case CutLineKind::kClose:
-        case CutLineKind::kStroke:
-            return PathPlace::kAfterEnd;
-        case CutLineKind::kPerforation:
-            return PathPlace::kAfterPerforation;
-        default:
-            return PathPlace::kNone;
+    case CutLineKind::kPathBegin: return PathPlace::kAfterBegin;
+    case CutLineKind::kMove:
+    case CutLineKind::kCurve: return PathPlace::kAfterSegment;
+    case CutLineKind::kClose:
+    case CutLineKind::kStroke: return PathPlace::kAfterEnd;
+    case CutLineKind::kPerforation: return PathPlace::kAfterPerforation;
+    default: return PathPlace::kNone;
     }
 }
 
-bool MayFollow(CutLineKind kind, PathPlace place) {
+bool MayFollow(CutLineKind kind, PathPlace place)
+{
     switch (kind) {
-        case CutLineKind::kPathBegin:
-            return place == PathPlace::kNone;
-        case CutLineKind::kMove:
-            return place == PathPlace::kAfterBegin;
-        case CutLineKind::kCurve:
-            return place == PathPlace::kAfterSegment;
-        case CutLineKind::kClose:
-        case CutLineKind::kStroke:
-            return place == PathPlace::kAfterBegin || place == PathPlace::kAfterSegment;
-        case CutLineKind::kPerforation:
-            return place == PathPlace::kAfterEnd;
-        case CutLineKind::kPathEnd:
-            return place == PathPlace::kAfterEnd || place == PathPlace::kAfterPerforation;
-        default:
-            return false;
+    case CutLineKind::kPathBegin: return place == PathPlace::kNone;
+    case CutLineKind::kMove: return place == PathPlace::kAfterBegin;
+    case CutLineKind::kCurve: return place == PathPlace::kAfterSegment;
+    case CutLineKind::kClose:
+    case CutLineKind::kStroke: return place == PathPlace::kAfterBegin || place == PathPlace::kAfterSegment;
+    case CutLineKind::kPerforation: return place == PathPlace::kAfterEnd;
+    case CutLineKind::kPathEnd: return place == PathPlace::kAfterEnd || place == PathPlace::kAfterPerforation;
+    default: return false;
     }
 }
 
@@ -96,7 +83,8 @@ private:
     PathPlace fPlace = PathPlace::kNone;
 };
 
-CutData CutFileParser::Parse(std::string_view bytes) {
+CutData CutFileParser::Parse(std::string_view bytes)
+{
     int number = 0;
     std::size_t start = 0;
     while (start < bytes.size()) {
@@ -127,7 +115,8 @@ CutData CutFileParser::Parse(std::string_view bytes) {
     return std::move(fData);
 }
 
-void CutFileParser::ReadLine(int number, std::string_view text) {
+void CutFileParser::ReadLine(int number, std::string_view text)
+{
     const CutLine line = ClassifyCutLine(text);
     for (const std::string& problem : line.fProblems) {
         Report(number, problem);
@@ -145,9 +134,11 @@ void CutFileParser::ReadLine(int number, std::string_view text) {
 
 // A line of the header or trailer. When lines are missing before it, it is reported and reading goes on after
 // it; a line that belongs before the current place is reported and ignored.
-void CutFileParser::OuterLine(int number, const CutLine& line) {
+void CutFileParser::OuterLine(int number, const CutLine& line)
+{
     const int position = PositionOf(line);
-    const bool inPlace = position == fPosition || (fPosition == kCropMarksPosition && position == kFirstFixedPosition) ||
+    const bool inPlace = position == fPosition ||
+                         (fPosition == kCropMarksPosition && position == kFirstFixedPosition) ||
                          (fPosition == kBody && position == kFirstTrailerPosition);
     if (!inPlace || fPlace != PathPlace::kNone) {
         Report(number, "unexpected " + DescribeCutLine(line) + "; expected " + Expected());
@@ -163,7 +154,8 @@ void CutFileParser::OuterLine(int number, const CutLine& line) {
 // A line of a path block. Inside a block a line out of order is reported and taken; outside one (before the
 // header ends, between blocks, in the trailer) it is reported and ignored, except "u", which ends a header
 // that lacks lines.
-void CutFileParser::PathLine(int number, const CutLine& line) {
+void CutFileParser::PathLine(int number, const CutLine& line)
+{
     const bool starts = line.fKind == CutLineKind::kPathBegin;
     if (fPosition != kBody || (fPlace == PathPlace::kNone && !starts) || !MayFollow(line.fKind, fPlace)) {
         Report(number, "unexpected " + DescribeCutLine(line) + "; expected " + Expected());
@@ -176,53 +168,43 @@ void CutFileParser::PathLine(int number, const CutLine& line) {
     Apply(line);
 }
 
-void CutFileParser::Apply(const CutLine& line) {
+void CutFileParser::Apply(const CutLine& line)
+{
     const bool hasValues = !line.fReals.empty();
     switch (line.fKind) {
-        case CutLineKind::kCropMarks:
-            if (hasValues) {
-                fData.fCropMarks = CropMarkValues{line.fReals[0], line.fReals[1], line.fReals[2], line.fReals[3],
-                                                  line.fReals[4], line.fReals[5], line.fCount};
-            }
-            break;
-        case CutLineKind::kPathBegin:
-            fData.fPaths.emplace_back();
-            break;
-        case CutLineKind::kMove:
-            if (hasValues && !fData.fPaths.back().fStart) {
-                fData.fPaths.back().fStart = CutPoint{line.fReals[0], line.fReals[1]};
-            }
-            break;
-        case CutLineKind::kCurve:
-            if (hasValues) {
-                fData.fPaths.back().fCurves.push_back({CutPoint{line.fReals[0], line.fReals[1]},
-                                                       CutPoint{line.fReals[2], line.fReals[3]},
-                                                       CutPoint{line.fReals[4], line.fReals[5]}});
-            }
-            break;
-        case CutLineKind::kClose:
-            fData.fPaths.back().fClosed = true;
-            break;
-        case CutLineKind::kPerforation:
-            fData.fPaths.back().fPerforation = true;
-            break;
-        default:
-            break;
+    case CutLineKind::kCropMarks:
+        if (hasValues) {
+            fData.fCropMarks = CropMarkValues{line.fReals[0], line.fReals[1], line.fReals[2], line.fReals[3],
+                                              line.fReals[4], line.fReals[5], line.fCount};
+        }
+        break;
+    case CutLineKind::kPathBegin: fData.fPaths.emplace_back(); break;
+    case CutLineKind::kMove:
+        if (hasValues && !fData.fPaths.back().fStart) {
+            fData.fPaths.back().fStart = CutPoint{line.fReals[0], line.fReals[1]};
+        }
+        break;
+    case CutLineKind::kCurve:
+        if (hasValues) {
+            fData.fPaths.back().fCurves.push_back({CutPoint{line.fReals[0], line.fReals[1]},
+                                                   CutPoint{line.fReals[2], line.fReals[3]},
+                                                   CutPoint{line.fReals[4], line.fReals[5]}});
+        }
+        break;
+    case CutLineKind::kClose: fData.fPaths.back().fClosed = true; break;
+    case CutLineKind::kPerforation: fData.fPaths.back().fPerforation = true; break;
+    default: break;
     }
 }
 
-std::string CutFileParser::Expected() const {
+std::string CutFileParser::Expected() const
+{
     switch (fPlace) {
-        case PathPlace::kAfterBegin:
-            return "\"m\" line, \"s\" or \"S\"";
-        case PathPlace::kAfterSegment:
-            return "\"c\" line, \"s\" or \"S\"";
-        case PathPlace::kAfterEnd:
-            return "perforation tag line or \"U\"";
-        case PathPlace::kAfterPerforation:
-            return "\"U\"";
-        case PathPlace::kNone:
-            break;
+    case PathPlace::kAfterBegin: return "\"m\" line, \"s\" or \"S\"";
+    case PathPlace::kAfterSegment: return "\"c\" line, \"s\" or \"S\"";
+    case PathPlace::kAfterEnd: return "perforation tag line or \"U\"";
+    case PathPlace::kAfterPerforation: return "\"U\"";
+    case PathPlace::kNone: break;
     }
     if (fPosition == kConformancePosition) {
         return QuotedText(kConformanceLine);
@@ -241,8 +223,6 @@ std::string CutFileParser::Expected() const {
 
 }  // namespace
 
-CutData ReadCutFile(std::string_view bytes) {
-    return CutFileParser().Parse(bytes);
-}
+CutData ReadCutFile(std::string_view bytes) { return CutFileParser().Parse(bytes); }
 
 }  // namespace talvex

@@ -12,7 +12,8 @@ constexpr std::string_view kPerforationLine = "/TalvexPerforationMark (002) XT";
 constexpr std::size_t kCropMarkReals = 6;
 
 // Splits at single blanks; false when a blank leads, trails or doubles.
-bool SplitFields(std::string_view text, std::vector<std::string_view>& fields) {
+bool SplitFields(std::string_view text, std::vector<std::string_view>& fields)
+{
     fields.clear();
     std::size_t start = 0;
     for (;;) {
@@ -29,24 +30,22 @@ bool SplitFields(std::string_view text, std::vector<std::string_view>& fields) {
     }
 }
 
-void ReadReal(std::string_view field, CutLine& line, bool& allGood) {
+void ReadReal(std::string_view field, CutLine& line, bool& allGood)
+{
     double value = 0;
     switch (ParseFixedReal(field, value)) {
-        case NumberForm::kGood:
-            line.fReals.push_back(value);
-            return;
-        case NumberForm::kBadForm:
-            line.fProblems.push_back(QuotedText(field) + " is not a real number with six decimals");
-            break;
-        case NumberForm::kOutOfRange:
-            line.fProblems.push_back(QuotedText(field) + " is out of range");
-            break;
+    case NumberForm::kGood: line.fReals.push_back(value); return;
+    case NumberForm::kBadForm:
+        line.fProblems.push_back(QuotedText(field) + " is not a real number with six decimals");
+        break;
+    case NumberForm::kOutOfRange: line.fProblems.push_back(QuotedText(field) + " is out of range"); break;
     }
     allGood = false;
 }
 
 // "X Y m" and "x1 y1 x2 y2 x3 y3 c": the fields before the operator are the coordinates.
-CutLine ReadCoordinateLine(CutLineKind kind, std::string_view text, std::size_t needed) {
+CutLine ReadCoordinateLine(CutLineKind kind, std::string_view text, std::size_t needed)
+{
     CutLine line;
     line.fKind = kind;
     const char* name = kind == CutLineKind::kMove ? "\"m\"" : "\"c\"";
@@ -71,7 +70,8 @@ CutLine ReadCoordinateLine(CutLineKind kind, std::string_view text, std::size_t 
     return line;
 }
 
-CutLine ReadCropMarkLine(std::string_view text) {
+CutLine ReadCropMarkLine(std::string_view text)
+{
     CutLine line;
     line.fKind = CutLineKind::kCropMarks;
     const std::string_view values = text.substr(kCropMarkLead.size());
@@ -90,16 +90,15 @@ CutLine ReadCropMarkLine(std::string_view text) {
         ReadReal(fields[i], line, allGood);
     }
     switch (ParseDecimalInteger(fields[kCropMarkReals], line.fCount)) {
-        case NumberForm::kGood:
-            break;
-        case NumberForm::kBadForm:
-            line.fProblems.push_back(QuotedText(fields[kCropMarkReals]) + " is not an integer");
-            allGood = false;
-            break;
-        case NumberForm::kOutOfRange:
-            line.fProblems.push_back(QuotedText(fields[kCropMarkReals]) + " is out of range");
-            allGood = false;
-            break;
+    case NumberForm::kGood: break;
+    case NumberForm::kBadForm:
+        line.fProblems.push_back(QuotedText(fields[kCropMarkReals]) + " is not an integer");
+        allGood = false;
+        break;
+    case NumberForm::kOutOfRange:
+        line.fProblems.push_back(QuotedText(fields[kCropMarkReals]) + " is out of range");
+        allGood = false;
+        break;
     }
     if (allGood && line.fReals[0] <= 0) {
         line.fProblems.push_back("crop-mark radius must be greater than 0");
@@ -111,13 +110,15 @@ CutLine ReadCropMarkLine(std::string_view text) {
     return line;
 }
 
-bool EndsWith(std::string_view text, std::string_view end) {
+bool EndsWith(std::string_view text, std::string_view end)
+{
     return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
 }
 
 }  // namespace
 
-CutLine ClassifyCutLine(std::string_view text) {
+CutLine ClassifyCutLine(std::string_view text)
+{
     CutLine line;
     for (int i = 0; i < 6; ++i) {
         if (text == kFixedLines[i]) {
@@ -163,37 +164,27 @@ CutLine ClassifyCutLine(std::string_view text) {
     return line;
 }
 
-std::string DescribeCutLine(const CutLine& line) {
+std::string DescribeCutLine(const CutLine& line)
+{
     switch (line.fKind) {
-        case CutLineKind::kConformance:
-            return QuotedText(kConformanceLine);
-        case CutLineKind::kCropMarks:
-            return "crop-mark comment";
-        case CutLineKind::kFixed:
-            return QuotedText(kFixedLines[line.fIndex]);
-        case CutLineKind::kTrailer:
-            return QuotedText(kTrailerLines[line.fIndex]);
-        case CutLineKind::kPathBegin:
-            return "\"u\"";
-        case CutLineKind::kMove:
-            return "\"m\" line";
-        case CutLineKind::kCurve:
-            return "\"c\" line";
-        case CutLineKind::kClose:
-            return "\"s\"";
-        case CutLineKind::kStroke:
-            return "\"S\"";
-        case CutLineKind::kPerforation:
-            return "perforation tag line";
-        case CutLineKind::kPathEnd:
-            return "\"U\"";
-        case CutLineKind::kUnknown:
-            break;
+    case CutLineKind::kConformance: return QuotedText(kConformanceLine);
+    case CutLineKind::kCropMarks: return "crop-mark comment";
+    case CutLineKind::kFixed: return QuotedText(kFixedLines[line.fIndex]);
+    case CutLineKind::kTrailer: return QuotedText(kTrailerLines[line.fIndex]);
+    case CutLineKind::kPathBegin: return "\"u\"";
+    case CutLineKind::kMove: return "\"m\" line";
+    case CutLineKind::kCurve: return "\"c\" line";
+    case CutLineKind::kClose: return "\"s\"";
+    case CutLineKind::kStroke: return "\"S\"";
+    case CutLineKind::kPerforation: return "perforation tag line";
+    case CutLineKind::kPathEnd: return "\"U\"";
+    case CutLineKind::kUnknown: break;
     }
     return "line";
 }
 
-std::string QuotedText(std::string_view text) {
+std::string QuotedText(std::string_view text)
+{
     constexpr std::size_t kShown = 60;
     std::string quoted = "\"";
     for (std::size_t i = 0; i < text.size() && i < kShown; ++i) {

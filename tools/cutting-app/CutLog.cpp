@@ -7,7 +7,8 @@
 namespace talvex {
 namespace {
 
-std::string Fixed(double value) {
+std::string Fixed(double value)
+{
     char text[64];
     std::snprintf(text, sizeof text, "%f", value);
     return text;
@@ -15,22 +16,24 @@ std::string Fixed(double value) {
 
 }  // namespace
 
-std::string ProblemText(const std::string& fileName, const CutProblem& problem) {
+std::string ProblemText(const std::string& fileName, const CutProblem& problem)
+{
     if (problem.fLine == 0) {
         return fileName + ": " + problem.fMessage;
     }
     return fileName + ":" + std::to_string(problem.fLine) + ": " + problem.fMessage;
 }
 
-std::string CutLogText(const std::string& fileName, const CutData& data) {
+std::string CutLogText(const std::string& fileName, const CutData& data)
+{
     std::size_t perforations = 0;
     for (const CutPath& path : data.fPaths) {
         perforations += path.fPerforation ? 1 : 0;
     }
     std::string log = "cut data file: " + fileName + "\n";
     log += "paths: " + std::to_string(data.fPaths.size()) + " (cut lines " +
-           std::to_string(data.fPaths.size() - perforations) + ", perforation lines " +
-           std::to_string(perforations) + ")\n";
+           std::to_string(data.fPaths.size() - perforations) + ", perforation lines " + std::to_string(perforations) +
+           ")\n";
     if (const auto& marks = data.fCropMarks) {
         log += "crop marks: radius " + Fixed(marks->fRadius) + " " + Fixed(marks->fSecondRadius) + ", W " +
                Fixed(marks->fWidth) + ", L " + Fixed(marks->fLength) + ", X " + Fixed(marks->fLeftMargin) + ", Y " +

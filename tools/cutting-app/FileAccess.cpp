@@ -17,7 +17,8 @@ constexpr off_t kMaxFileSize = 64 * 1024 * 1024;
 
 std::string SystemError(int error) { return std::strerror(error); }
 
-bool WriteAll(int descriptor, const std::string& text) {
+bool WriteAll(int descriptor, const std::string& text)
+{
     std::size_t done = 0;
     while (done < text.size()) {
         const ssize_t written = write(descriptor, text.data() + done, text.size() - done);
@@ -34,7 +35,8 @@ bool WriteAll(int descriptor, const std::string& text) {
 
 }  // namespace
 
-bool ReadFileBytes(const std::string& path, std::string& bytes, std::string& error) {
+bool ReadFileBytes(const std::string& path, std::string& bytes, std::string& error)
+{
     const int descriptor = open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (descriptor < 0) {
         error = "cannot open: " + SystemError(errno);
@@ -77,7 +79,8 @@ bool ReadFileBytes(const std::string& path, std::string& bytes, std::string& err
     return true;
 }
 
-bool WriteFileAtomically(const std::string& path, const std::string& text, std::string& error) {
+bool WriteFileAtomically(const std::string& path, const std::string& text, std::string& error)
+{
     std::string temporary = path + ".XXXXXX";
     const int descriptor = mkostemp(temporary.data(), O_CLOEXEC);
     if (descriptor < 0) {
@@ -101,7 +104,8 @@ bool WriteFileAtomically(const std::string& path, const std::string& text, std::
     return written;
 }
 
-std::string ProgramFolder() {
+std::string ProgramFolder()
+{
     std::error_code error;
     const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
     return error ? std::string() : program.parent_path().string();

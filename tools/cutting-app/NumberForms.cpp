@@ -9,7 +9,8 @@ namespace {
 constexpr std::size_t kMaxIntegerDigits = 9;
 constexpr std::size_t kDecimals = 6;
 
-bool AllDigits(std::string_view text) {
+bool AllDigits(std::string_view text)
+{
     if (text.empty()) {
         return false;
     }
@@ -25,7 +26,8 @@ bool NoLeadingZero(std::string_view digits) { return digits.size() == 1 || digit
 
 }  // namespace
 
-NumberForm ParseFixedReal(std::string_view text, double& value) {
+NumberForm ParseFixedReal(std::string_view text, double& value)
+{
     const std::string_view unsignedPart = !text.empty() && text[0] == '-' ? text.substr(1) : text;
     const std::size_t point = unsignedPart.find('.');
     if (point == std::string_view::npos) {
@@ -43,7 +45,8 @@ NumberForm ParseFixedReal(std::string_view text, double& value) {
     return error == std::errc() && end == text.data() + text.size() ? NumberForm::kGood : NumberForm::kBadForm;
 }
 
-NumberForm ParseDecimalInteger(std::string_view text, int& value) {
+NumberForm ParseDecimalInteger(std::string_view text, int& value)
+{
     const bool negative = !text.empty() && text[0] == '-';
     const std::string_view digits = negative ? text.substr(1) : text;
     if (!AllDigits(digits) || !NoLeadingZero(digits) || (negative && digits == "0")) {

@@ -16,7 +16,8 @@ struct Bounds {
     bool fEmpty = true;
     double fLeft = 0, fBottom = 0, fRight = 0, fTop = 0;
 
-    void Add(double x, double y) {
+    void Add(double x, double y)
+    {
         if (fEmpty) {
             fLeft = fRight = x;
             fBottom = fTop = y;
@@ -31,12 +32,11 @@ struct Bounds {
 };
 
 // "x y" with y flipped.
-std::string SvgPoint(const CutPoint& point) {
-    return SvgNumber(point.fX) + " " + SvgNumber(-point.fY);
-}
+std::string SvgPoint(const CutPoint& point) { return SvgNumber(point.fX) + " " + SvgNumber(-point.fY); }
 
 // "M x y C x1 y1 x2 y2 x3 y3 ... Z"; empty for a path without a start.
-std::string PathData(const CutPath& path) {
+std::string PathData(const CutPath& path)
+{
     if (!path.fStart) {
         return std::string();
     }
@@ -47,7 +47,8 @@ std::string PathData(const CutPath& path) {
     return path.fClosed ? d + " Z" : d;
 }
 
-void AppendPaths(const CutData& data, bool perforation, std::string& svg) {
+void AppendPaths(const CutData& data, bool perforation, std::string& svg)
+{
     for (const CutPath& path : data.fPaths) {
         const std::string d = PathData(path);
         if (path.fPerforation == perforation && !d.empty()) {
@@ -58,7 +59,8 @@ void AppendPaths(const CutData& data, bool perforation, std::string& svg) {
 
 }  // namespace
 
-std::string SvgNumber(double value) {
+std::string SvgNumber(double value)
+{
     char text[64];
     std::snprintf(text, sizeof text, "%.6f", value);
     std::string number(text);
@@ -71,7 +73,8 @@ std::string SvgNumber(double value) {
     return number == "-0" ? "0" : number;
 }
 
-std::string PreviewSvg(const CutData& data) {
+std::string PreviewSvg(const CutData& data)
+{
     Bounds bounds;
     std::vector<CutPoint> marks;
     if (data.fCropMarks) {
@@ -108,8 +111,9 @@ std::string PreviewSvg(const CutData& data) {
     svg += "<g id=\"cut-lines\" fill=\"none\" stroke=\"#000000\" stroke-width=\"0.5\">\n";
     AppendPaths(data, false, svg);
     svg += "</g>\n";
-    svg += "<g id=\"perforation-lines\" fill=\"none\" stroke=\"#ff0000\" stroke-width=\"0.5\" "
-           "stroke-dasharray=\"3 2\">\n";
+    svg +=
+        "<g id=\"perforation-lines\" fill=\"none\" stroke=\"#ff0000\" stroke-width=\"0.5\" "
+        "stroke-dasharray=\"3 2\">\n";
     AppendPaths(data, true, svg);
     svg += "</g>\n";
     svg += "</svg>\n";

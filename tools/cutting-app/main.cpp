@@ -26,7 +26,8 @@ struct Options {
 };
 
 // Reads -i FILE, -o DIR (each once, in either order) and --help; false with a message otherwise.
-bool ParseOptions(int argc, char** argv, Options& options, std::string& message) {
+bool ParseOptions(int argc, char** argv, Options& options, std::string& message)
+{
     bool haveInput = false;
     bool haveOutput = false;
     for (int i = 1; i < argc; ++i) {
@@ -59,7 +60,8 @@ bool ParseOptions(int argc, char** argv, Options& options, std::string& message)
     return true;
 }
 
-bool WriteResult(const std::string& folder, const char* name, const std::string& text) {
+bool WriteResult(const std::string& folder, const char* name, const std::string& text)
+{
     const std::string path = folder + "/" + name;
     std::string error;
     if (!talvex::WriteFileAtomically(path, text, error)) {
@@ -69,7 +71,8 @@ bool WriteResult(const std::string& folder, const char* name, const std::string&
     return true;
 }
 
-int Run(int argc, char** argv) {
+int Run(int argc, char** argv)
+{
     Options options;
     std::string message;
     if (!ParseOptions(argc, argv, options, message)) {
@@ -104,7 +107,8 @@ int Run(int argc, char** argv) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     try {
         return Run(argc, argv);
     } catch (const std::exception& exception) {

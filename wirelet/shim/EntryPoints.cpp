@@ -9,35 +9,40 @@
 extern "C" {
 
 #ifndef WIRELET_OMIT_WireletLoadExtension
-WIRELET_API int32_t WireletLoadExtension(const char* extensionId) {
+WIRELET_API int32_t WireletLoadExtension(const char* extensionId)
+{
     return wirelet::PanelBus::Shared().LoadExtension(extensionId);
 }
 static_assert(std::is_same_v<decltype(&WireletLoadExtension), WireletLoadExtensionFn>);
 #endif
 
 #ifndef WIRELET_OMIT_WireletUnloadExtension
-WIRELET_API int32_t WireletUnloadExtension(const char* extensionId) {
+WIRELET_API int32_t WireletUnloadExtension(const char* extensionId)
+{
     return wirelet::PanelBus::Shared().UnloadExtension(extensionId);
 }
 static_assert(std::is_same_v<decltype(&WireletUnloadExtension), WireletUnloadExtensionFn>);
 #endif
 
 #ifndef WIRELET_OMIT_WireletAddEventListener
-WIRELET_API int32_t WireletAddEventListener(const char* type, TrmlEventListenerFn listener, void* context) {
+WIRELET_API int32_t WireletAddEventListener(const char* type, TrmlEventListenerFn listener, void* context)
+{
     return wirelet::PanelBus::Shared().AddEventListener(type, listener, context);
 }
 static_assert(std::is_same_v<decltype(&WireletAddEventListener), WireletAddEventListenerFn>);
 #endif
 
 #ifndef WIRELET_OMIT_WireletRemoveEventListener
-WIRELET_API int32_t WireletRemoveEventListener(const char* type, TrmlEventListenerFn listener, void* context) {
+WIRELET_API int32_t WireletRemoveEventListener(const char* type, TrmlEventListenerFn listener, void* context)
+{
     return wirelet::PanelBus::Shared().RemoveEventListener(type, listener, context);
 }
 static_assert(std::is_same_v<decltype(&WireletRemoveEventListener), WireletRemoveEventListenerFn>);
 #endif
 
 #ifndef WIRELET_OMIT_WireletDispatchEvent
-WIRELET_API int32_t WireletDispatchEvent(const TrmlEvent* event) {
+WIRELET_API int32_t WireletDispatchEvent(const TrmlEvent* event)
+{
     return wirelet::PanelBus::Shared().DispatchEvent(event);
 }
 static_assert(std::is_same_v<decltype(&WireletDispatchEvent), WireletDispatchEventFn>);

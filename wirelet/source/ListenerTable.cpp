@@ -4,12 +4,14 @@
 
 namespace wirelet {
 
-void ListenerTable::Add(std::string type, TrmlEventListenerFn function, void* context) {
+void ListenerTable::Add(std::string type, TrmlEventListenerFn function, void* context)
+{
     fEntries.emplace(fNextSerial, Entry{std::move(type), function, context});
     ++fNextSerial;
 }
 
-bool ListenerTable::RemoveOne(std::string_view type, TrmlEventListenerFn function, void* context) noexcept {
+bool ListenerTable::RemoveOne(std::string_view type, TrmlEventListenerFn function, void* context) noexcept
+{
     for (auto it = fEntries.begin(); it != fEntries.end(); ++it) {
         const Entry& entry = it->second;
         if (entry.fFunction == function && entry.fContext == context && entry.fType == type) {
@@ -20,7 +22,8 @@ bool ListenerTable::RemoveOne(std::string_view type, TrmlEventListenerFn functio
     return false;
 }
 
-std::size_t ListenerTable::RemoveIf(const std::function<bool(TrmlEventListenerFn)>& predicate) {
+std::size_t ListenerTable::RemoveIf(const std::function<bool(TrmlEventListenerFn)>& predicate)
+{
     std::size_t removed = 0;
     for (auto it = fEntries.begin(); it != fEntries.end();) {
         if (predicate(it->second.fFunction)) {
@@ -33,7 +36,8 @@ std::size_t ListenerTable::RemoveIf(const std::function<bool(TrmlEventListenerFn
     return removed;
 }
 
-std::vector<ListenerTable::Target> ListenerTable::Snapshot(std::string_view type) const {
+std::vector<ListenerTable::Target> ListenerTable::Snapshot(std::string_view type) const
+{
     std::vector<Target> targets;
     for (const auto& [serial, entry] : fEntries) {
         if (entry.fType == type) {
@@ -43,11 +47,10 @@ std::vector<ListenerTable::Target> ListenerTable::Snapshot(std::string_view type
     return targets;
 }
 
-bool ListenerTable::Contains(std::uint64_t serial) const noexcept {
-    return fEntries.find(serial) != fEntries.end();
-}
+bool ListenerTable::Contains(std::uint64_t serial) const noexcept { return fEntries.find(serial) != fEntries.end(); }
 
-std::size_t ListenerTable::Count(std::string_view type) const noexcept {
+std::size_t ListenerTable::Count(std::string_view type) const noexcept
+{
     std::size_t count = 0;
     for (const auto& item : fEntries) {
         if (item.second.fType == type) {
@@ -57,12 +60,8 @@ std::size_t ListenerTable::Count(std::string_view type) const noexcept {
     return count;
 }
 
-std::size_t ListenerTable::Count() const noexcept {
-    return fEntries.size();
-}
+std::size_t ListenerTable::Count() const noexcept { return fEntries.size(); }
 
-void ListenerTable::Clear() noexcept {
-    fEntries.clear();
-}
+void ListenerTable::Clear() noexcept { fEntries.clear(); }
 
 }  // namespace wirelet

@@ -19,12 +19,14 @@ PanelBus::PanelBus() : fState(std::make_unique<State>()) {}
 
 PanelBus::~PanelBus() = default;
 
-PanelBus& PanelBus::Shared() noexcept {
+PanelBus& PanelBus::Shared() noexcept
+{
     static PanelBus gBus;
     return gBus;
 }
 
-std::int32_t PanelBus::LoadExtension(const char* extensionId) noexcept {
+std::int32_t PanelBus::LoadExtension(const char* extensionId) noexcept
+{
     if (extensionId == nullptr) {
         return kNullArgument;
     }
@@ -36,7 +38,8 @@ std::int32_t PanelBus::LoadExtension(const char* extensionId) noexcept {
     }
 }
 
-std::int32_t PanelBus::UnloadExtension(const char* extensionId) noexcept {
+std::int32_t PanelBus::UnloadExtension(const char* extensionId) noexcept
+{
     if (extensionId == nullptr) {
         return kNullArgument;
     }
@@ -48,7 +51,8 @@ std::int32_t PanelBus::UnloadExtension(const char* extensionId) noexcept {
     }
 }
 
-std::int32_t PanelBus::AddEventListener(const char* type, TrmlEventListenerFn listener, void* context) noexcept {
+std::int32_t PanelBus::AddEventListener(const char* type, TrmlEventListenerFn listener, void* context) noexcept
+{
     if (type == nullptr || listener == nullptr) {
         return kNullArgument;
     }
@@ -60,14 +64,16 @@ std::int32_t PanelBus::AddEventListener(const char* type, TrmlEventListenerFn li
     }
 }
 
-std::int32_t PanelBus::RemoveEventListener(const char* type, TrmlEventListenerFn listener, void* context) noexcept {
+std::int32_t PanelBus::RemoveEventListener(const char* type, TrmlEventListenerFn listener, void* context) noexcept
+{
     if (type == nullptr || listener == nullptr) {
         return kNullArgument;
     }
     return fState->fListeners.RemoveOne(type, listener, context) ? kOk : kNotRegistered;
 }
 
-std::int32_t PanelBus::DispatchEvent(const TrmlEvent* event) noexcept {
+std::int32_t PanelBus::DispatchEvent(const TrmlEvent* event) noexcept
+{
     if (event == nullptr || event->type == nullptr) {
         return kNullArgument;
     }
@@ -78,7 +84,8 @@ std::int32_t PanelBus::DispatchEvent(const TrmlEvent* event) noexcept {
     }
 }
 
-std::int32_t PanelBus::InjectEvent(const EventRecord& event) noexcept {
+std::int32_t PanelBus::InjectEvent(const EventRecord& event) noexcept
+{
     if (!HasOnlyCText(event)) {
         return kInvalidText;
     }
@@ -93,10 +100,11 @@ std::int32_t PanelBus::InjectEvent(const EventRecord& event) noexcept {
 
 std::int32_t PanelBus::InjectEvent(std::string type, std::optional<std::string> data,
                                    std::optional<std::string> extension, std::optional<std::string> sender,
-                                   std::int32_t scope) noexcept {
+                                   std::int32_t scope) noexcept
+{
     try {
-        return InjectEvent(EventRecord{std::move(type), scope, std::move(sender), std::move(extension),
-                                       std::move(data), true});
+        return InjectEvent(
+            EventRecord{std::move(type), scope, std::move(sender), std::move(extension), std::move(data), true});
     } catch (...) {
         return kInternalFailure;
     }
@@ -104,7 +112,8 @@ std::int32_t PanelBus::InjectEvent(std::string type, std::optional<std::string> 
 
 // Records, tells the observer, then calls the listeners of the type. The event is the caller's own copy, not
 // the recorded one, so that the record may grow or be cleared by a listener while the texts stay valid.
-std::int32_t PanelBus::Deliver(const EventRecord& event) {
+std::int32_t PanelBus::Deliver(const EventRecord& event)
+{
     fState->fEvents.push_back(event);
     if (const std::shared_ptr<const Observer> observer = fState->fObserver) {
         try {
@@ -128,45 +137,37 @@ std::int32_t PanelBus::Deliver(const EventRecord& event) {
     return kOk;
 }
 
-std::vector<EventRecord> PanelBus::Events() const {
-    return fState->fEvents;
-}
+std::vector<EventRecord> PanelBus::Events() const { return fState->fEvents; }
 
-std::vector<EventRecord> PanelBus::TakeEvents() {
+std::vector<EventRecord> PanelBus::TakeEvents()
+{
     std::vector<EventRecord> events;
     events.swap(fState->fEvents);
     return events;
 }
 
-void PanelBus::ClearEvents() noexcept {
-    fState->fEvents.clear();
-}
+void PanelBus::ClearEvents() noexcept { fState->fEvents.clear(); }
 
-std::vector<ExtensionCall> PanelBus::ExtensionCalls() const {
-    return fState->fExtensionCalls;
-}
+std::vector<ExtensionCall> PanelBus::ExtensionCalls() const { return fState->fExtensionCalls; }
 
-void PanelBus::ClearExtensionCalls() noexcept {
-    fState->fExtensionCalls.clear();
-}
+void PanelBus::ClearExtensionCalls() noexcept { fState->fExtensionCalls.clear(); }
 
-std::size_t PanelBus::ListenerCount(std::string_view type) const noexcept {
-    return fState->fListeners.Count(type);
-}
+std::size_t PanelBus::ListenerCount(std::string_view type) const noexcept { return fState->fListeners.Count(type); }
 
-std::size_t PanelBus::ListenerCount() const noexcept {
-    return fState->fListeners.Count();
-}
+std::size_t PanelBus::ListenerCount() const noexcept { return fState->fListeners.Count(); }
 
-void PanelBus::SetObserver(Observer observer) {
+void PanelBus::SetObserver(Observer observer)
+{
     fState->fObserver = observer ? std::make_shared<const Observer>(std::move(observer)) : nullptr;
 }
 
-std::size_t PanelBus::RemoveListenersIf(const ListenerPredicate& predicate) {
+std::size_t PanelBus::RemoveListenersIf(const ListenerPredicate& predicate)
+{
     return predicate ? fState->fListeners.RemoveIf(predicate) : 0;
 }
 
-void PanelBus::Reset() noexcept {
+void PanelBus::Reset() noexcept
+{
     fState->fListeners.Clear();
     fState->fObserver.reset();
     fState->fEvents.clear();

@@ -83,8 +83,8 @@ struct Layer;
 
 struct Art {
     ArtKind kind = ArtKind::Path;
-    uint64_t serial = 0;   // the handle the plug-ins see
-    std::string id;        // the SVG id, empty when it had none
+    uint64_t serial = 0;  // the handle the plug-ins see
+    std::string id;       // the SVG id, empty when it had none
     Layer* layer = nullptr;
     Art* parent = nullptr;  // the enclosing group or compound path, null at the top of a layer
     int32_t attributes = 0;
@@ -115,7 +115,14 @@ struct Layer {
 
 // Where a new or moved object goes, relative to a reference object or the current layer (the Art suite's
 // paint orders).
-enum class PaintOrder : int16_t { Above = 1, Below = 2, InsideOnTop = 3, InsideOnBottom = 4, AboveAll = 5, BelowAll = 6 };
+enum class PaintOrder : int16_t {
+    Above = 1,
+    Below = 2,
+    InsideOnTop = 3,
+    InsideOnBottom = 4,
+    AboveAll = 5,
+    BelowAll = 6
+};
 
 class Document {
 public:

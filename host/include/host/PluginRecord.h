@@ -20,16 +20,16 @@ struct ZBAccessOpaque {
 };
 
 struct ZBPlugin {
-    std::string path;                      // the module file
-    host::PluginProperties properties;     // read from the file before loading
+    std::string path;                         // the module file
+    host::PluginProperties properties;        // read from the file before loading
     platform::ModuleHandle module = nullptr;  // null while the code is unloaded
     ZBPluginMainProc entry = nullptr;
-    std::string name;                      // as set through the Plug-ins suite
-    void* globals = nullptr;               // the message header's globals slot, kept between calls
+    std::string name;         // as set through the Plug-ins suite
+    void* globals = nullptr;  // the message header's globals slot, kept between calls
     PluginState state = PluginState::Loaded;
     ZBErr startupResult = 0;
-    int32_t lockCount = 0;                 // locks of the Access suite
-    int32_t options = 0;                   // Plugin suite options
+    int32_t lockCount = 0;  // locks of the Access suite
+    int32_t options = 0;    // Plugin suite options
     int32_t setOptionsCalls = 0;
     ZBAccessOpaque access{this};
 };

@@ -17,8 +17,8 @@ ZBErr ReadLength(const std::vector<ActionEntry>& params, int32_t key, double fal
     length = fallback;
     const ActionEntry* entry = FindEntry(params, key);
     if (!entry) return kNoErr;
-    const bool points = entry->type == kPDActionTypeReal ||
-                        (entry->type == kPDActionTypeUnitReal && entry->unit == kPDUnitPixels);
+    const bool points =
+        entry->type == kPDActionTypeReal || (entry->type == kPDActionTypeUnitReal && entry->unit == kPDUnitPixels);
     if (!points || !InRange(entry->real)) return kBadParameterErr;
     length = entry->real;
     return kNoErr;

@@ -41,9 +41,9 @@ std::string FindFontFile(const std::string& family, const std::vector<std::strin
 
 std::string FindFontFile(const std::string& family)
 {
-    static const std::vector<std::string> kFolders = {
-        "/usr/share/fonts/truetype/dejavu", "/usr/share/fonts/TTF", "/usr/share/fonts/dejavu",
-        "/usr/share/fonts/truetype", "/usr/local/share/fonts"};
+    static const std::vector<std::string> kFolders = {"/usr/share/fonts/truetype/dejavu", "/usr/share/fonts/TTF",
+                                                      "/usr/share/fonts/dejavu", "/usr/share/fonts/truetype",
+                                                      "/usr/local/share/fonts"};
     return FindFontFile(family, kFolders);
 }
 

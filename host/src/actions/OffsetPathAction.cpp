@@ -15,7 +15,6 @@
 namespace host {
 namespace {
 
-
 // An entry the block leaves out takes the value this host's dialog starts with.
 constexpr double kDefaultOffset = 10;
 constexpr double kDefaultMiterLimit = 4;

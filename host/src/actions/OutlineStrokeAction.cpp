@@ -38,8 +38,7 @@ ZBErr OutlineStrokeAction(Document& document, const std::vector<ActionEntry>&)
         if (!style.strokePaint) continue;
         std::vector<Polyline> lines;
         if (!FlattenShape(*art, lines) || !InRange(style.strokeWidth)) return kBadParameterErr;
-        Contours contours =
-            ToContours(StrokeArea(lines, {style.strokeWidth, style.cap, style.join, style.miterLimit}));
+        Contours contours = ToContours(StrokeArea(lines, {style.strokeWidth, style.cap, style.join, style.miterLimit}));
         if (!contours.empty()) outlines.push_back({art, std::move(contours)});
     }
     for (Outline& outline : outlines) {

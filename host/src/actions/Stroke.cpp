@@ -10,8 +10,8 @@ namespace host {
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
-constexpr double kShortest = 1e-6;  // points; shorter runs have no direction and are dropped
-constexpr double kOverlap = 0.01;   // points
+constexpr double kShortest = 1e-6;      // points; shorter runs have no direction and are dropped
+constexpr double kOverlap = 0.01;       // points
 constexpr double kMaxMiterLimit = 500;  // keeps every miter tip within reach of the integer grid
 
 Point Along(Point a, Point b, double scale) { return {a.h + b.h * scale, a.v + b.v * scale}; }
@@ -45,10 +45,7 @@ public:
     }
 
     // The angle of one chord of an arc of radius half the width that stays within kFlatness of the arc.
-    double ArcStep() const
-    {
-        return fHalf > kFlatness ? 2 * std::acos(1 - kFlatness / fHalf) : kPi / 2;
-    }
+    double ArcStep() const { return fHalf > kFlatness ? 2 * std::acos(1 - kFlatness / fHalf) : kPi / 2; }
 
     void Circle(Point centre)
     {
@@ -110,7 +107,9 @@ public:
     {
         if (fShape.cap == kPDRoundCap) Circle(p);
         if (fShape.cap == kPDProjectingCap)
-            Add({{p.h - fHalf, p.v - fHalf}, {p.h + fHalf, p.v - fHalf}, {p.h + fHalf, p.v + fHalf},
+            Add({{p.h - fHalf, p.v - fHalf},
+                 {p.h + fHalf, p.v - fHalf},
+                 {p.h + fHalf, p.v + fHalf},
                  {p.h - fHalf, p.v + fHalf}});
     }
 

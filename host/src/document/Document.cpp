@@ -157,8 +157,7 @@ bool Document::Reorder(Art* art, PaintOrder order, Art* reference)
         place.parent = reference;
         place.index = order == PaintOrder::InsideOnBottom ? 0 : reference->children.size();
         break;
-    default:
-        return false;
+    default: return false;
     }
     if (!CanHold(place.parent, art->kind)) return false;
 

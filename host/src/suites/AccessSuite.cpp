@@ -85,11 +85,14 @@ ZBErr GetPlatformAccessInfo(ZBAccessRef access, ZBPlatformAccessInfo* info)
     });
 }
 
-const ZBAccessSuite3 kAccessSuite = {AcquirePlugin,   ReleasePlugin,    GetPluginAccess,      IsAccessLoaded,
+const ZBAccessSuite3 kAccessSuite = {AcquirePlugin,      ReleasePlugin,   GetPluginAccess,      IsAccessLoaded,
                                      GetAccessLockCount, GetAccessPlugin, GetPlatformAccessInfo};
 
 }  // namespace
 
-void OfferAccessSuite(SuiteRegistry& registry) { registry.Offer(kZBAccessSuite, kZBAccessSuiteVersion3, &kAccessSuite); }
+void OfferAccessSuite(SuiteRegistry& registry)
+{
+    registry.Offer(kZBAccessSuite, kZBAccessSuiteVersion3, &kAccessSuite);
+}
 
 }  // namespace host

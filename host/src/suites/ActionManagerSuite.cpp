@@ -283,12 +283,24 @@ ZBErr PlayActionEvent(const char* eventName, int32_t dialogStatus, PDActionParam
 }
 
 template <typename Real>
-const ActionManagerSuiteLayout<Real> kActionManagerSuite = {
-    PlayActionEvent, NewActionParamValue, DeleteActionParamValue, CountActionParamValues,
-    GetNthActionParamKey, GetActionParamType, SetInteger, GetInteger,
-    SetReal<Real>, GetReal<Real>, SetUnitReal<Real>, GetUnitReal<Real>,
-    SetEnumerated, GetEnumerated, SetBoolean, GetBoolean,
-    SetString, GetString};
+const ActionManagerSuiteLayout<Real> kActionManagerSuite = {PlayActionEvent,
+                                                            NewActionParamValue,
+                                                            DeleteActionParamValue,
+                                                            CountActionParamValues,
+                                                            GetNthActionParamKey,
+                                                            GetActionParamType,
+                                                            SetInteger,
+                                                            GetInteger,
+                                                            SetReal<Real>,
+                                                            GetReal<Real>,
+                                                            SetUnitReal<Real>,
+                                                            GetUnitReal<Real>,
+                                                            SetEnumerated,
+                                                            GetEnumerated,
+                                                            SetBoolean,
+                                                            GetBoolean,
+                                                            SetString,
+                                                            GetString};
 
 static_assert(std::is_same_v<decltype(PDActionManagerSuite5::GetUnitReal),
                              decltype(ActionManagerSuiteLayout<PDReal>::GetUnitReal)>,

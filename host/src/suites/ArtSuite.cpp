@@ -166,10 +166,9 @@ ZBBoolean ArtHasStroke(PDArtHandle art)
 }
 
 template <typename Real>
-const ArtSuiteLayout<Real> kArtSuite = {NewArt,           DisposeArt,         ReorderArt,    GetArtType,
-                                        GetArtUserAttr,   SetArtUserAttr,     GetArtParent,  GetArtFirstChild,
-                                        GetArtSibling,    GetLayerOfArt,      GetArtBounds<Real>, ValidArt,
-                                        ArtHasFill,       ArtHasStroke};
+const ArtSuiteLayout<Real> kArtSuite = {
+    NewArt,           DisposeArt,    ReorderArt,    GetArtType,         GetArtUserAttr, SetArtUserAttr, GetArtParent,
+    GetArtFirstChild, GetArtSibling, GetLayerOfArt, GetArtBounds<Real>, ValidArt,       ArtHasFill,     ArtHasStroke};
 
 }  // namespace
 

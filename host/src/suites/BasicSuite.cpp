@@ -9,9 +9,8 @@ namespace {
 
 ZBErr AcquireSuite(const char* name, int32_t version, const void** suite)
 {
-    return HostCall("AcquireSuite", [&](Host& host) {
-        return host.Suites().Acquire(name, version, suite, host.ActivePlugin());
-    });
+    return HostCall("AcquireSuite",
+                    [&](Host& host) { return host.Suites().Acquire(name, version, suite, host.ActivePlugin()); });
 }
 
 ZBErr ReleaseSuite(const char* name, int32_t version)
@@ -43,12 +42,13 @@ ZBErr FreeBlock(void* block)
 
 ZBErr ReallocateBlock(void* block, size_t newSize, void** newBlock)
 {
-    return HostCall("ReallocateBlock", [&](Host& host) { return host.ReallocateBlock(block, newSize, nullptr, newBlock); });
+    return HostCall("ReallocateBlock",
+                    [&](Host& host) { return host.ReallocateBlock(block, newSize, nullptr, newBlock); });
 }
 
 ZBErr Undefined() { return kCantHappenErr; }
 
-const ZBBasicSuite4 kBasicSuite = {AcquireSuite, ReleaseSuite, IsEqual, AllocateBlock,
+const ZBBasicSuite4 kBasicSuite = {AcquireSuite, ReleaseSuite,    IsEqual,  AllocateBlock,
                                    FreeBlock,    ReallocateBlock, Undefined};
 
 }  // namespace

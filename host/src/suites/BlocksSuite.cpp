@@ -17,7 +17,8 @@ ZBErr DisposeBlock(void* block)
 
 ZBErr ReallocateBlock(void* block, size_t newSize, const char* name, void** newBlock)
 {
-    return HostCall("ReallocateBlock", [&](Host& host) { return host.ReallocateBlock(block, newSize, name, newBlock); });
+    return HostCall("ReallocateBlock",
+                    [&](Host& host) { return host.ReallocateBlock(block, newSize, name, newBlock); });
 }
 
 ZBErr SizeOfBlock(void* block, size_t* size)
@@ -34,6 +35,9 @@ const ZBBlocksSuite2 kBlocksSuite = {AllocateBlock, DisposeBlock, ReallocateBloc
 
 }  // namespace
 
-void OfferBlocksSuite(SuiteRegistry& registry) { registry.Offer(kZBBlocksSuite, kZBBlocksSuiteVersion2, &kBlocksSuite); }
+void OfferBlocksSuite(SuiteRegistry& registry)
+{
+    registry.Offer(kZBBlocksSuite, kZBBlocksSuiteVersion2, &kBlocksSuite);
+}
 
 }  // namespace host

@@ -75,9 +75,12 @@ ZBErr GetDocumentFileName(PDUnicodeStringRef name)
 }
 
 template <typename Real>
-const DocumentSuiteLayout<Real> kDocumentSuite = {GetDocument,            GetDocumentOrigin<Real>,
-                                                  SetDocumentOrigin<Real>, GetDocumentSetup<Real>,
-                                                  SetDocumentSetup<Real>,  GetDocumentFileName};
+const DocumentSuiteLayout<Real> kDocumentSuite = {GetDocument,
+                                                  GetDocumentOrigin<Real>,
+                                                  SetDocumentOrigin<Real>,
+                                                  GetDocumentSetup<Real>,
+                                                  SetDocumentSetup<Real>,
+                                                  GetDocumentFileName};
 
 }  // namespace
 

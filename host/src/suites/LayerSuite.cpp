@@ -69,8 +69,8 @@ ZBErr GetFirstArtOfLayer(PDLayerHandle layer, PDArtHandle* art)
     });
 }
 
-const PDLayerSuite13 kLayerSuite = {GetCurrentLayer, SetCurrentLayer,  CountLayers,
-                                    GetNthLayer,     GetLayerTitle,    GetFirstArtOfLayer};
+const PDLayerSuite13 kLayerSuite = {GetCurrentLayer, SetCurrentLayer, CountLayers,
+                                    GetNthLayer,     GetLayerTitle,   GetFirstArtOfLayer};
 
 }  // namespace
 

@@ -64,8 +64,7 @@ bool Matches(const Art& art, const PDMatchingArtSpec& request)
            (art.attributes & request.whichAttr) == request.attr;
 }
 
-ZBErr GetMatchingArt(const PDMatchingArtSpec* requests, int16_t requestCount, PDArtHandle** matches,
-                     int32_t* count)
+ZBErr GetMatchingArt(const PDMatchingArtSpec* requests, int16_t requestCount, PDArtHandle** matches, int32_t* count)
 {
     return WithResult("GetMatchingArt", matches, count, [&](Host& host, Document& document) {
         if (requestCount < 0 || (requestCount > 0 && !requests)) return kBadParameterErr;

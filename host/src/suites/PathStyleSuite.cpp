@@ -93,8 +93,7 @@ ZBErr SetPathStyle(PDArtHandle art, const PathStyle<Real>* style)
         if (stroke.cap < kPDButtCap || stroke.cap > kPDProjectingCap || stroke.join < kPDMiterJoin ||
             stroke.join > kPDBevelJoin)
             return kBadParameterErr;
-        if (!AllFinite(stroke.width, stroke.dash.offset, stroke.miterLimit, style->resolution))
-            return kBadParameterErr;
+        if (!AllFinite(stroke.width, stroke.dash.offset, stroke.miterLimit, style->resolution)) return kBadParameterErr;
         Style s;
         if (!FromRecord(style->fill.color, s.fillColor) || !FromRecord(stroke.color, s.strokeColor))
             return kBadParameterErr;

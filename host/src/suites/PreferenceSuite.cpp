@@ -102,8 +102,8 @@ ZBErr RemovePreference(const char* prefix, const char* key)
 
 template <typename Real>
 const PreferenceSuiteLayout<Real> kPreferenceSuite = {
-    GetIntegerPreference, GetRealPreference<Real>, GetBooleanPreference, PutIntegerPreference,
-    PutRealPreference<Real>, PutBooleanPreference, RemovePreference};
+    GetIntegerPreference,    GetRealPreference<Real>, GetBooleanPreference, PutIntegerPreference,
+    PutRealPreference<Real>, PutBooleanPreference,    RemovePreference};
 
 }  // namespace
 

@@ -45,7 +45,8 @@ ZBErr RealToString(PDNumberFormatRef, double value, int32_t precision, PDUnicode
     });
 }
 
-const PDStringFormatUtilsSuite3 kStringFormatUtilsSuite = {StringToInteger, StringToReal, IntegerToString, RealToString};
+const PDStringFormatUtilsSuite3 kStringFormatUtilsSuite = {StringToInteger, StringToReal, IntegerToString,
+                                                           RealToString};
 
 }  // namespace
 

@@ -22,7 +22,8 @@ bool Decode(const char* bytes, int32_t length, int32_t encoding, std::u16string&
     }
     if (encoding == kPDUTF16Encoding) {
         text.clear();
-        const std::size_t units = length < 0 ? std::numeric_limits<std::size_t>::max() : static_cast<std::size_t>(length) / 2;
+        const std::size_t units =
+            length < 0 ? std::numeric_limits<std::size_t>::max() : static_cast<std::size_t>(length) / 2;
         for (std::size_t i = 0; i < units; ++i) {
             char16_t unit = 0;
             std::memcpy(&unit, bytes + 2 * i, sizeof unit);  // the text need not be aligned
@@ -124,7 +125,8 @@ ZBErr Export(PDUnicodeStringRef handle, int32_t encoding, char* buffer, int32_t 
             if (length) *length = Clamp(string.text.size() * 2);
             if (room < 2) return room == 0 && !buffer ? kNoErr : kBadParameterErr;
             std::size_t units = std::min(string.text.size(), room / 2 - 1);
-            if (units > 0 && units < string.text.size() && string.text[units - 1] >= 0xD800 && string.text[units - 1] <= 0xDBFF)
+            if (units > 0 && units < string.text.size() && string.text[units - 1] >= 0xD800 &&
+                string.text[units - 1] <= 0xDBFF)
                 --units;  // never split a surrogate pair
             std::memcpy(buffer, string.text.data(), units * 2);
             std::memset(buffer + units * 2, 0, 2);
@@ -149,7 +151,8 @@ const PDUnicodeStringSuite8 kUnicodeStringSuite = {NewString, Dispose, Copy, Len
 
 void OfferUnicodeStringSuite(SuiteRegistry& registry)
 {
-    for (int32_t version : {kPDUnicodeStringSuiteVersion7, kPDUnicodeStringSuiteVersion8, kPDUnicodeStringSuiteVersion1007})
+    for (int32_t version :
+         {kPDUnicodeStringSuiteVersion7, kPDUnicodeStringSuiteVersion8, kPDUnicodeStringSuiteVersion1007})
         registry.Offer(kPDUnicodeStringSuite, version, &kUnicodeStringSuite);
 }
 

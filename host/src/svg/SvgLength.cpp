@@ -12,13 +12,20 @@ bool IsUnitChar(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'
 // Points per unit; false for a unit that is not absolute.
 bool PointsPer(const std::string& unit, double& factor)
 {
-    if (unit.empty() || unit == "px") factor = 0.75;
-    else if (unit == "pt") factor = 1;
-    else if (unit == "pc") factor = 12;
-    else if (unit == "in") factor = 72;
-    else if (unit == "mm") factor = 72 / 25.4;
-    else if (unit == "cm") factor = 72 / 2.54;
-    else return false;
+    if (unit.empty() || unit == "px")
+        factor = 0.75;
+    else if (unit == "pt")
+        factor = 1;
+    else if (unit == "pc")
+        factor = 12;
+    else if (unit == "in")
+        factor = 72;
+    else if (unit == "mm")
+        factor = 72 / 25.4;
+    else if (unit == "cm")
+        factor = 72 / 2.54;
+    else
+        return false;
     return true;
 }
 

@@ -27,7 +27,7 @@ public:
     void SkipSpace();
     // White space, at most one comma, white space.
     void SkipSeparator();
-    bool AtEnd();  // after white space
+    bool AtEnd();           // after white space
     bool AtNumber() const;  // a sign, a digit or a point comes next
     char Peek() const { return fPosition < fText.size() ? fText[fPosition] : '\0'; }
     void Advance() { ++fPosition; }

@@ -17,14 +17,17 @@ struct NamedColor {
 
 // The sixteen basic colours and a few common others.
 constexpr NamedColor kNamedColors[] = {
-    {"black", 0, 0, 0},        {"silver", 192, 192, 192}, {"gray", 128, 128, 128},   {"grey", 128, 128, 128},
-    {"white", 255, 255, 255},  {"maroon", 128, 0, 0},     {"red", 255, 0, 0},        {"purple", 128, 0, 128},
-    {"fuchsia", 255, 0, 255},  {"magenta", 255, 0, 255},  {"green", 0, 128, 0},      {"lime", 0, 255, 0},
-    {"olive", 128, 128, 0},    {"yellow", 255, 255, 0},   {"navy", 0, 0, 128},       {"blue", 0, 0, 255},
-    {"teal", 0, 128, 128},     {"aqua", 0, 255, 255},     {"cyan", 0, 255, 255},     {"orange", 255, 165, 0},
-    {"brown", 165, 42, 42},    {"pink", 255, 192, 203},   {"gold", 255, 215, 0},     {"violet", 238, 130, 238},
-    {"darkgray", 169, 169, 169}, {"darkgrey", 169, 169, 169}, {"lightgray", 211, 211, 211},
-    {"lightgrey", 211, 211, 211}, {"darkred", 139, 0, 0}, {"darkgreen", 0, 100, 0},   {"darkblue", 0, 0, 139},
+    {"black", 0, 0, 0},           {"silver", 192, 192, 192},   {"gray", 128, 128, 128},
+    {"grey", 128, 128, 128},      {"white", 255, 255, 255},    {"maroon", 128, 0, 0},
+    {"red", 255, 0, 0},           {"purple", 128, 0, 128},     {"fuchsia", 255, 0, 255},
+    {"magenta", 255, 0, 255},     {"green", 0, 128, 0},        {"lime", 0, 255, 0},
+    {"olive", 128, 128, 0},       {"yellow", 255, 255, 0},     {"navy", 0, 0, 128},
+    {"blue", 0, 0, 255},          {"teal", 0, 128, 128},       {"aqua", 0, 255, 255},
+    {"cyan", 0, 255, 255},        {"orange", 255, 165, 0},     {"brown", 165, 42, 42},
+    {"pink", 255, 192, 203},      {"gold", 255, 215, 0},       {"violet", 238, 130, 238},
+    {"darkgray", 169, 169, 169},  {"darkgrey", 169, 169, 169}, {"lightgray", 211, 211, 211},
+    {"lightgrey", 211, 211, 211}, {"darkred", 139, 0, 0},      {"darkgreen", 0, 100, 0},
+    {"darkblue", 0, 0, 139},
 };
 
 Color Rgb(double red, double green, double blue) { return {3, {red, green, blue, 0}}; }
@@ -108,7 +111,8 @@ Paint ParsePaint(std::string_view text)
     const std::string lower = Lower(text);
     if (lower == "none" || lower == "transparent") return {};
     if (lower == "currentcolor") return {Paint::Kind::CurrentColor, {}};
-    if (lower.compare(0, 4, "url(") == 0) throw SvgValueError("paint server " + Quoted(text) + " cannot be represented");
+    if (lower.compare(0, 4, "url(") == 0)
+        throw SvgValueError("paint server " + Quoted(text) + " cannot be represented");
     return {Paint::Kind::Color, ParseColor(text)};
 }
 
@@ -116,16 +120,14 @@ Rgb8 DisplayColor(const Color& color)
 {
     const double* v = color.values;
     switch (color.kind) {
-    case 1:
-        return {Channel(1 - v[0]), Channel(1 - v[0]), Channel(1 - v[0])};
+    case 1: return {Channel(1 - v[0]), Channel(1 - v[0]), Channel(1 - v[0])};
     case 2: {
         const double black = 1 - v[3] / 100;
-        return {Channel((1 - v[0] / 100) * black), Channel((1 - v[1] / 100) * black), Channel((1 - v[2] / 100) * black)};
+        return {Channel((1 - v[0] / 100) * black), Channel((1 - v[1] / 100) * black),
+                Channel((1 - v[2] / 100) * black)};
     }
-    case 3:
-        return {Channel(v[0]), Channel(v[1]), Channel(v[2])};
-    default:
-        return {};
+    case 3: return {Channel(v[0]), Channel(v[1]), Channel(v[2])};
+    default: return {};
     }
 }
 

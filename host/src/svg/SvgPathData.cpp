@@ -113,9 +113,7 @@ private:
             fCurrent = Pair(relative);
             fSubpaths.push_back(Subpath{fCurrent, {}, false});
             break;
-        case 'L':
-            Line(Pair(relative));
-            break;
+        case 'L': Line(Pair(relative)); break;
         case 'H': {
             const double x = Number();
             Line(Checked({relative ? fCurrent.h + x : x, fCurrent.v}));
@@ -162,8 +160,7 @@ private:
             fCurrent = to;
             break;
         }
-        default:
-            break;
+        default: break;
         }
         fPrevious = kind;
     }

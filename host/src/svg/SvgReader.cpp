@@ -32,8 +32,8 @@ struct Context {
 };
 
 // Content that is not drawn and so is passed over.
-constexpr const char* kIgnored[] = {"defs",     "metadata", "title",  "desc",   "linearGradient", "radialGradient",
-                                    "pattern",  "clipPath", "mask",   "marker", "filter",         "script"};
+constexpr const char* kIgnored[] = {"defs",    "metadata", "title", "desc",   "linearGradient", "radialGradient",
+                                    "pattern", "clipPath", "mask",  "marker", "filter",         "script"};
 
 bool IsIgnored(const std::string& local)
 {
@@ -66,7 +66,8 @@ public:
             fSource.Buffer(), fSource.Size(), pugi::parse_default | pugi::parse_ws_pcdata, pugi::encoding_utf8);
         if (!parsed) {
             std::string description = parsed.description();
-            if (!description.empty()) description[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(description[0])));
+            if (!description.empty())
+                description[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(description[0])));
             Fail(fSource.Where(parsed.offset < 0 ? 0 : static_cast<std::size_t>(parsed.offset)),
                  "malformed XML: " + description);
         }
@@ -105,9 +106,8 @@ private:
     {
         const pugi::xml_attribute attribute = element.attribute(name);
         if (!attribute) return fallback;
-        const double value = Parsed(element, attribute, [](std::string_view text) {
-            return LengthInUserUnits(ParseLength(text));
-        });
+        const double value =
+            Parsed(element, attribute, [](std::string_view text) { return LengthInUserUnits(ParseLength(text)); });
         if (nonNegative && value < 0) FailAt(element, attribute, "negative value " + Quoted(attribute.value()));
         return value;
     }
@@ -236,9 +236,8 @@ private:
     {
         const pugi::xml_attribute attribute = root.attribute(name);
         if (!attribute) return 0;
-        const double value = Parsed(root, attribute, [](std::string_view text) {
-            return LengthInPoints(ParseLength(text));
-        });
+        const double value =
+            Parsed(root, attribute, [](std::string_view text) { return LengthInPoints(ParseLength(text)); });
         if (value <= 0) FailAt(root, attribute, "the page size must be positive");
         return value;
     }
@@ -254,12 +253,15 @@ private:
         const QualifiedName name = context.scope.Enter(element).ElementName(element);
         if (name.uri != kSvgNamespace) return;  // other vocabularies (and the host's tags, read by their owners)
         const std::string& local = name.local;
-        if (local == "g") ReadGroup(element, context);
-        else if (local == "text") ReadText(element, context);
+        if (local == "g")
+            ReadGroup(element, context);
+        else if (local == "text")
+            ReadText(element, context);
         else if (local == "path" || local == "rect" || local == "circle" || local == "ellipse" || local == "line" ||
                  local == "polyline" || local == "polygon")
             ReadShape(element, context, local);
-        else if (!IsIgnored(local)) FailAt(element, " cannot be represented in the document");
+        else if (!IsIgnored(local))
+            FailAt(element, " cannot be represented in the document");
     }
 
     Layer& LooseLayer()
@@ -375,8 +377,8 @@ private:
             if (rx < 0) rx = ry;  // one radius given: the other is the same
             if (ry < 0) ry = rx;
             if (width == 0 || height == 0) return {};  // not drawn
-            return {RectPath(UserLength(element, "x", 0), UserLength(element, "y", 0), width, height,
-                             std::max(rx, 0.0), std::max(ry, 0.0))};
+            return {RectPath(UserLength(element, "x", 0), UserLength(element, "y", 0), width, height, std::max(rx, 0.0),
+                             std::max(ry, 0.0))};
         }
         if (local == "circle" || local == "ellipse") {
             const bool circle = local == "circle";

@@ -77,7 +77,8 @@ Subpath SubpathOf(const PathShape& shape, const std::function<Point(Point)>& toU
     const std::vector<Segment>& s = shape.segments;
     if (s.empty()) return subpath;
     subpath.start = toUser(s[0].p);
-    for (std::size_t i = 1; i < s.size(); ++i) subpath.pieces.push_back({toUser(s[i - 1].out), toUser(s[i].in), toUser(s[i].p)});
+    for (std::size_t i = 1; i < s.size(); ++i)
+        subpath.pieces.push_back({toUser(s[i - 1].out), toUser(s[i].in), toUser(s[i].p)});
     const Segment& last = s.back();
     const bool straight = Same(last.out, last.p) && Same(s[0].in, s[0].p);
     if (shape.closed && !straight) subpath.pieces.push_back({toUser(last.out), toUser(s[0].in), toUser(s[0].p)});
@@ -114,8 +115,10 @@ std::vector<PathShape> ParseExactShapes(std::string_view text)
         PathShape shape;
         for (std::size_t i = 0; i < values.size(); i += 7) {
             if (values[i + 6] != 0 && values[i + 6] != 1) throw SvgValueError("a corner flag is 0 or 1");
-            shape.segments.push_back({{values[i], values[i + 1]}, {values[i + 2], values[i + 3]},
-                                      {values[i + 4], values[i + 5]}, values[i + 6] == 1});
+            shape.segments.push_back({{values[i], values[i + 1]},
+                                      {values[i + 2], values[i + 3]},
+                                      {values[i + 4], values[i + 5]},
+                                      values[i + 6] == 1});
         }
         shapes.push_back(std::move(shape));
         from = end + 1;

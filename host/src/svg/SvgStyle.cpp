@@ -11,14 +11,29 @@
 namespace host::svg {
 namespace {
 
-constexpr std::string_view kProperties[] = {
-    "fill",         "stroke",          "color",         "fill-rule",   "stroke-width", "stroke-dasharray",
-    "stroke-dashoffset", "stroke-linecap", "stroke-linejoin", "stroke-miterlimit", "font-size", "font-family",
-    "display",      "clip-path",       "mask",          "filter",      "marker",       "marker-start",
-    "marker-mid",   "marker-end"};
+constexpr std::string_view kProperties[] = {"fill",
+                                            "stroke",
+                                            "color",
+                                            "fill-rule",
+                                            "stroke-width",
+                                            "stroke-dasharray",
+                                            "stroke-dashoffset",
+                                            "stroke-linecap",
+                                            "stroke-linejoin",
+                                            "stroke-miterlimit",
+                                            "font-size",
+                                            "font-family",
+                                            "display",
+                                            "clip-path",
+                                            "mask",
+                                            "filter",
+                                            "marker",
+                                            "marker-start",
+                                            "marker-mid",
+                                            "marker-end"};
 
-constexpr std::string_view kHostProperties[] = {"fill-color",  "stroke-color", "fill-overprint", "stroke-overprint",
-                                                "clip",        "lock-clip",    "resolution"};
+constexpr std::string_view kHostProperties[] = {"fill-color", "stroke-color", "fill-overprint", "stroke-overprint",
+                                                "clip",       "lock-clip",    "resolution"};
 
 const Color kBlack = {3, {0, 0, 0, 0}};
 
@@ -66,9 +81,12 @@ double FontSize(std::string_view value, double parentSize)
 {
     const Length length = ParseLength(value);
     double size = 0;
-    if (length.unit == "em") size = length.value * parentSize;
-    else if (length.unit == "%") size = length.value / 100 * parentSize;
-    else size = LengthInUserUnits(length);
+    if (length.unit == "em")
+        size = length.value * parentSize;
+    else if (length.unit == "%")
+        size = length.value / 100 * parentSize;
+    else
+        size = LengthInUserUnits(length);
     if (!std::isfinite(size)) throw SvgValueError("font size out of range");
     return NonNegative(size);
 }
@@ -119,11 +137,15 @@ void ApplyDeclaration(ComputedStyle& cs, const ComputedStyle& parent, std::strin
     const Style& p = parent.style;
     const bool inherit = value == "inherit";
     if (name == "fill") {
-        if (inherit) s.fillPaint = p.fillPaint, s.fillColor = p.fillColor, cs.fillCurrent = false;
-        else SetPaint(value, s.fillPaint, s.fillColor, cs.fillCurrent);
+        if (inherit)
+            s.fillPaint = p.fillPaint, s.fillColor = p.fillColor, cs.fillCurrent = false;
+        else
+            SetPaint(value, s.fillPaint, s.fillColor, cs.fillCurrent);
     } else if (name == "stroke") {
-        if (inherit) s.strokePaint = p.strokePaint, s.strokeColor = p.strokeColor, cs.strokeCurrent = false;
-        else SetPaint(value, s.strokePaint, s.strokeColor, cs.strokeCurrent);
+        if (inherit)
+            s.strokePaint = p.strokePaint, s.strokeColor = p.strokeColor, cs.strokeCurrent = false;
+        else
+            SetPaint(value, s.strokePaint, s.strokeColor, cs.strokeCurrent);
     } else if (name == "color") {
         cs.color = inherit ? parent.color : ParseColor(value);
     } else if (name == "fill-rule") {
@@ -185,7 +207,8 @@ std::vector<std::pair<std::string, std::string>> ParseStyleAttribute(std::string
         from = end + 1;
         if (declaration.empty()) continue;
         const std::size_t colon = declaration.find(':');
-        if (colon == std::string_view::npos) throw SvgValueError("expected \"name: value\", found " + Quoted(declaration));
+        if (colon == std::string_view::npos)
+            throw SvgValueError("expected \"name: value\", found " + Quoted(declaration));
         std::string_view value = Trim(declaration.substr(colon + 1));
         const std::size_t important = value.find("!important");
         if (important != std::string_view::npos) value = Trim(value.substr(0, important));

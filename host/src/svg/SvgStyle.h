@@ -14,8 +14,8 @@
 namespace host::svg {
 
 struct ComputedStyle {
-    Style style;         // stroke width, dashes and dash offset in user units
-    Color color;         // the color property, which currentColor names
+    Style style;           // stroke width, dashes and dash offset in user units
+    Color color;           // the color property, which currentColor names
     double fontSize = 16;  // user units
     std::string fontFamily;
     bool displayNone = false;  // not inherited

@@ -51,8 +51,7 @@ Matrix Function(const std::string& name, const std::vector<double>& args)
     if (name == "rotate") {
         need(n == 1 || n == 3, "1 or 3 numbers");
         if (n == 1) return Rotation(args[0]);
-        return Multiply(Translation(args[1], args[2]),
-                        Multiply(Rotation(args[0]), Translation(-args[1], -args[2])));
+        return Multiply(Translation(args[1], args[2]), Multiply(Rotation(args[0]), Translation(-args[1], -args[2])));
     }
     if (name == "skewX") {
         need(n == 1, "1 number");
@@ -69,7 +68,7 @@ Matrix Function(const std::string& name, const std::vector<double>& args)
 
 Matrix Multiply(const Matrix& o, const Matrix& i)
 {
-    return {o.a * i.a + o.c * i.b, o.b * i.a + o.d * i.b, o.a * i.c + o.c * i.d,
+    return {o.a * i.a + o.c * i.b, o.b * i.a + o.d * i.b,       o.a * i.c + o.c * i.d,
             o.b * i.c + o.d * i.d, o.a * i.e + o.c * i.f + o.e, o.b * i.e + o.d * i.f + o.f};
 }
 
@@ -86,8 +85,8 @@ double ScaleOf(const Matrix& m)
 
 bool IsFinite(const Matrix& m)
 {
-    return std::isfinite(m.a) && std::isfinite(m.b) && std::isfinite(m.c) && std::isfinite(m.d) &&
-           std::isfinite(m.e) && std::isfinite(m.f);
+    return std::isfinite(m.a) && std::isfinite(m.b) && std::isfinite(m.c) && std::isfinite(m.d) && std::isfinite(m.e) &&
+           std::isfinite(m.f);
 }
 
 Matrix ParseTransform(std::string_view text)

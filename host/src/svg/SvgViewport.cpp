@@ -42,13 +42,16 @@ AspectRatio ParseAspectRatio(std::string_view text)
             if (piece == "Max") return 1.0;
             throw SvgValueError("unknown alignment " + Quoted(align));
         };
-        if (align.size() != 8 || align[0] != 'x' || align[4] != 'Y') throw SvgValueError("unknown alignment " + Quoted(align));
+        if (align.size() != 8 || align[0] != 'x' || align[4] != 'Y')
+            throw SvgValueError("unknown alignment " + Quoted(align));
         ratio.alignX = part(std::string_view(align).substr(1, 3));
         ratio.alignY = part(std::string_view(align).substr(5, 3));
     }
     if (words.size() == 2) {
-        if (words[1] == "slice") ratio.slice = true;
-        else if (words[1] != "meet") throw SvgValueError("expected meet or slice, found " + Quoted(words[1]));
+        if (words[1] == "slice")
+            ratio.slice = true;
+        else if (words[1] != "meet")
+            throw SvgValueError("expected meet or slice, found " + Quoted(words[1]));
     }
     return ratio;
 }

@@ -36,7 +36,8 @@ std::string Escaped(std::string_view text, bool attribute)
         case '\n': out += attribute ? "&#10;" : "\n"; break;
         case '\t': out += attribute ? "&#9;" : "\t"; break;
         default:
-            if (static_cast<unsigned char>(c) < 0x20) throw SvgValueError("a control character cannot be written in XML");
+            if (static_cast<unsigned char>(c) < 0x20)
+                throw SvgValueError("a control character cannot be written in XML");
             out += c;
         }
     }
@@ -89,7 +90,8 @@ void CheckStyle(const Style& style)
     if (style.dashLength < 0 || style.dashLength > 6)
         throw SvgValueError("dash length " + std::to_string(style.dashLength) + " is outside 0 to 6");
     if (style.cap < 0 || style.cap > 2) throw SvgValueError("line cap " + std::to_string(style.cap) + " is unknown");
-    if (style.join < 0 || style.join > 2) throw SvgValueError("line join " + std::to_string(style.join) + " is unknown");
+    if (style.join < 0 || style.join > 2)
+        throw SvgValueError("line join " + std::to_string(style.join) + " is unknown");
     if (!(style.strokeWidth >= 0)) throw SvgValueError("the stroke width is not a length");
     for (int i = 0; i < style.dashLength; ++i)
         if (!(style.dash[i] >= 0)) throw SvgValueError("a dash is not a length");
@@ -152,7 +154,8 @@ std::string TagElements(const Art& art)
 {
     std::string out;
     for (const Tag& tag : art.tags)
-        out += "<pd:tag" + Attribute("name", tag.name) + Attribute("type", tag.type) + Attribute("value", tag.value) + "/>";
+        out += "<pd:tag" + Attribute("name", tag.name) + Attribute("type", tag.type) + Attribute("value", tag.value) +
+               "/>";
     return out;
 }
 
@@ -269,14 +272,16 @@ private:
         const bool compound = art.kind == ArtKind::CompoundPath;
         if (compound) {
             for (const auto& child : art.children) {
-                if (child->segments.empty()) throw SvgValueError("an empty path inside a compound path cannot be written");
+                if (child->segments.empty())
+                    throw SvgValueError("an empty path inside a compound path cannot be written");
                 shapes.push_back({child->segments, child->closed});
             }
         } else if (!art.segments.empty()) {
             shapes.push_back({art.segments, art.closed});
         }
         std::vector<Subpath> subpaths;
-        for (const PathShape& shape : shapes) subpaths.push_back(SubpathOf(shape, [this](Point p) { return ToUser(p); }));
+        for (const PathShape& shape : shapes)
+            subpaths.push_back(SubpathOf(shape, [this](Point p) { return ToUser(p); }));
         const std::string data = FormatPathData(subpaths);
         bool exact = true;
         for (std::size_t k = 0; k < shapes.size(); ++k)

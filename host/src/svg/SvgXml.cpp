@@ -61,7 +61,8 @@ NameScope NameScope::Enter(pugi::xml_node element) const
     NameScope inner = *this;
     for (const pugi::xml_attribute attribute : element.attributes()) {
         const std::string_view name = attribute.name();
-        if (name == "xmlns") inner.fBindings.emplace_back("", attribute.value());
+        if (name == "xmlns")
+            inner.fBindings.emplace_back("", attribute.value());
         else if (name.size() > 6 && name.compare(0, 6, "xmlns:") == 0)
             inner.fBindings.emplace_back(std::string(name.substr(6)), attribute.value());
     }

@@ -30,7 +30,7 @@ public:
 
     // "name:line:column" of a byte offset; columns count characters.
     std::string Where(std::size_t offset) const;
-    std::string Where(pugi::xml_node element) const;  // its "<"
+    std::string Where(pugi::xml_node element) const;         // its "<"
     std::string Where(pugi::xml_attribute attribute) const;  // its name
 
 private:

@@ -33,10 +33,24 @@ std::string Formatted(double value)
 TEST(CutLine, RealsAreWrittenExactlyAsPrintfWritesThem)
 {
     constexpr double kMax = std::numeric_limits<double>::max();
-    std::vector<double> values = {0.0,     -0.0,       14.173228346456694, -3.5,      0.0000005, 0.0000015,
-                                  2.5e-7,  -4.9e-7,    999999.9999995,     1e15 + 0.5, 123456789.1234565,
-                                  kMax,    -kMax,      std::numeric_limits<double>::denorm_min(),
-                                  1e300,   -1.5e-300,  0.125,              1e22};
+    std::vector<double> values = {0.0,
+                                  -0.0,
+                                  14.173228346456694,
+                                  -3.5,
+                                  0.0000005,
+                                  0.0000015,
+                                  2.5e-7,
+                                  -4.9e-7,
+                                  999999.9999995,
+                                  1e15 + 0.5,
+                                  123456789.1234565,
+                                  kMax,
+                                  -kMax,
+                                  std::numeric_limits<double>::denorm_min(),
+                                  1e300,
+                                  -1.5e-300,
+                                  0.125,
+                                  1e22};
     // Deterministic values over many magnitudes.
     uint64_t state = 88172645463325252ull;
     for (int i = 0; i < 20000; ++i) {
@@ -52,8 +66,8 @@ TEST(CutLine, RealsAreWrittenExactlyAsPrintfWritesThem)
 
 TEST(CutLine, NonNumbersAreRefusedAndTheLineWithThem)
 {
-    for (const double value : {std::nan(""), std::numeric_limits<double>::infinity(),
-                               -std::numeric_limits<double>::infinity()}) {
+    for (const double value :
+         {std::nan(""), std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()}) {
         EXPECT_EQ(Formatted(value), "");
         CutLine line;
         line.Real(1).Real(value).Word("m");
@@ -154,8 +168,7 @@ TEST(CutConditions, ValuesTheFieldsCannotHoldKeepThePreviousOnes)
     EXPECT_EQ(conditions.cutOverlapCount, 3);
     EXPECT_EQ(conditions.cutForce, 7);
     // Just inside and just outside 32 bits.
-    StoreCutConditions({0, 0, 2147483646.5 * 0.025, 2147483649.0 * 0.025, 1, 0, -2147483.6475, 0, 0, 1},
-                       conditions);
+    StoreCutConditions({0, 0, 2147483646.5 * 0.025, 2147483649.0 * 0.025, 1, 0, -2147483.6475, 0, 0, 1}, conditions);
     EXPECT_EQ(conditions.cutLength, 2147483646);
     EXPECT_EQ(conditions.halfCutLength, 80);
     EXPECT_EQ(conditions.cutterOffset, -2147483647);
@@ -183,9 +196,9 @@ TEST(HelpPagePath, RefusesNamesThatLeaveTheFolderOrDoNotFit)
 {
     const std::string module = "C:\\Plug-ins\\markplug.pdp";
     std::string page = "unchanged";
-    for (const std::string& name : std::vector<std::string>{"..", "..\\x", "a/../b", "a\\..", "\\x", "/x", "C:x",
-                                                            "z:\\x", "\\\\server\\share",
-                                   std::string("a\0b", 3), std::string(kHelpNameBytes, 'n')})
+    for (const std::string& name :
+         std::vector<std::string>{"..", "..\\x", "a/../b", "a\\..", "\\x", "/x", "C:x", "z:\\x", "\\\\server\\share",
+                                  std::string("a\0b", 3), std::string(kHelpNameBytes, 'n')})
         EXPECT_FALSE(HelpPagePath(module, name, page)) << name;
     EXPECT_FALSE(HelpPagePath("", "frame.html", page));
     EXPECT_FALSE(HelpPagePath(std::string(kHelpPathBytes, 'm'), "frame.html", page));

@@ -15,7 +15,8 @@ namespace fs = std::filesystem;
 const std::string kStandin = TALVEX_STANDIN;
 
 // The lines, each ending with CR LF.
-std::string CrLf(const std::vector<std::string>& lines) {
+std::string CrLf(const std::vector<std::string>& lines)
+{
     std::string text;
     for (const std::string& line : lines) {
         text += line + "\r\n";
@@ -28,7 +29,8 @@ const std::vector<std::string> kHeader = {"%%EndComments", "%%BeginProlog", "%%E
 const std::vector<std::string> kTrailer = {"%PD5_EndLayer--", "%%PageTrailer", "%%Trailer", "%%EOF"};
 
 // A whole file: the first line, the crop-mark comment when given, the header, the body lines and the trailer.
-std::string CutFile(const std::string& cropMarks, const std::vector<std::string>& body) {
+std::string CutFile(const std::string& cropMarks, const std::vector<std::string>& body)
+{
     std::vector<std::string> lines = {"%!PS-Adobe-3.0"};
     if (!cropMarks.empty()) {
         lines.push_back(cropMarks);
@@ -42,7 +44,8 @@ std::string CutFile(const std::string& cropMarks, const std::vector<std::string>
 class CuttingApp : public ::testing::Test {
 protected:
     // Writes the file and runs the stand-in on it with its results going to the test's folder.
-    ProgramResult Check(const std::string& bytes) {
+    ProgramResult Check(const std::string& bytes)
+    {
         WriteBytes(fInput, bytes);
         return RunProgram({kStandin, "-i", fInput.string(), "-o", fFolder.Path().string()}, fFolder.Path());
     }
@@ -55,15 +58,16 @@ protected:
     fs::path fInput = fFolder.Path() / "~TX1A2.TMP";
 };
 
-TEST_F(CuttingApp, ReadsAGoodFileAndPreviewsMarksCutLinesAndPerforationLines) {
-    const ProgramResult result = Check(CutFile(
-        "%%VarrowCropMark: 14.173228 14.173228 100.000000 50.000000 28.346457 28.346457 3",
-        {"u", "20.000000 20.000000 m", "20.000000 20.000000 60.000000 20.000000 60.000000 20.000000 c",
-         "60.000000 20.000000 40.000000 50.000000 40.000000 50.000000 c",
-         "40.000000 50.000000 20.000000 20.000000 20.000000 20.000000 c", "s", "U",  //
-         "u", "-5.500000 10.000000 m", "-5.500000 10.000000 130.000000 10.000000 130.000000 10.000000 c", "S",
-         "/TalvexPerforationMark (002) XT", "U",  //
-         "u", "s", "U"}));
+TEST_F(CuttingApp, ReadsAGoodFileAndPreviewsMarksCutLinesAndPerforationLines)
+{
+    const ProgramResult result =
+        Check(CutFile("%%VarrowCropMark: 14.173228 14.173228 100.000000 50.000000 28.346457 28.346457 3",
+                      {"u", "20.000000 20.000000 m", "20.000000 20.000000 60.000000 20.000000 60.000000 20.000000 c",
+                       "60.000000 20.000000 40.000000 50.000000 40.000000 50.000000 c",
+                       "40.000000 50.000000 20.000000 20.000000 20.000000 20.000000 c", "s", "U",  //
+                       "u", "-5.500000 10.000000 m", "-5.500000 10.000000 130.000000 10.000000 130.000000 10.000000 c",
+                       "S", "/TalvexPerforationMark (002) XT", "U",  //
+                       "u", "s", "U"}));
     EXPECT_EQ(result.fExitCode, 0);
     EXPECT_EQ(result.fErr, "");
     EXPECT_EQ(Log(), "cut data file: " + fInput.string() +
@@ -100,10 +104,10 @@ TEST_F(CuttingApp, ReadsAGoodFileAndPreviewsMarksCutLinesAndPerforationLines) {
     EXPECT_EQ(names, (std::vector<std::string>{"last-cut.log", "last-cut.svg", "run.err", "run.out", "~TX1A2.TMP"}));
 }
 
-TEST_F(CuttingApp, FourMarksOtherCountsAndAFileWithoutMarks) {
-    ASSERT_EQ(Check(CutFile("%%VarrowCropMark: 5.000000 5.000000 10.000000 20.000000 0.000000 0.000000 4", {}))
-                  .fExitCode,
-              0);
+TEST_F(CuttingApp, FourMarksOtherCountsAndAFileWithoutMarks)
+{
+    ASSERT_EQ(
+        Check(CutFile("%%VarrowCropMark: 5.000000 5.000000 10.000000 20.000000 0.000000 0.000000 4", {})).fExitCode, 0);
     EXPECT_NE(Preview().find("viewBox=\"-10 -40 40 50\">\n"
                              "<g id=\"crop-marks\" fill=\"#808080\">\n"
                              "<circle cx=\"5\" cy=\"-5\" r=\"5\"/>\n"
@@ -115,9 +119,8 @@ TEST_F(CuttingApp, FourMarksOtherCountsAndAFileWithoutMarks) {
         << Preview();
 
     // A count other than 3 and 4 (an empty preference store gives 0): top-left, top-right, bottom-left.
-    ASSERT_EQ(Check(CutFile("%%VarrowCropMark: 5.000000 5.000000 10.000000 20.000000 0.000000 0.000000 0", {}))
-                  .fExitCode,
-              0);
+    ASSERT_EQ(
+        Check(CutFile("%%VarrowCropMark: 5.000000 5.000000 10.000000 20.000000 0.000000 0.000000 0", {})).fExitCode, 0);
     EXPECT_NE(Preview().find("<circle cx=\"5\" cy=\"-25\" r=\"5\"/>\n"
                              "<circle cx=\"15\" cy=\"-25\" r=\"5\"/>\n"
                              "<circle cx=\"5\" cy=\"-5\" r=\"5\"/>\n"
@@ -138,46 +141,64 @@ TEST_F(CuttingApp, FourMarksOtherCountsAndAFileWithoutMarks) {
         << Preview();
 }
 
-TEST_F(CuttingApp, ReportsEveryLineItCannotReadAndGoesOn) {
+TEST_F(CuttingApp, ReportsEveryLineItCannotReadAndGoesOn)
+{
     const std::string bytes =
         CrLf({"%!PS-Adobe-2.0",
               "%%VarrowCropMark: 14.173228 14.173228 566.929134 850.393701 28.346457 28.346457 4.0",
-              "%%EndComments", "%%BeginProlog", "%%BeginSetup", "%%EndSetup", "%PD5_BeginLayer",  //
-              "u", "1.5 2.000000 m", "1.000000 2.000000 3.000000 4.000000 5.000000 c",
-              "1.000000  2.000000 3.000000 4.000000 5.000000 6.000000 c", "S", "U",  //
-              "s",                                                                    //
-              "u", "+1.000000 01.000000 m", "1.000000 2.000000 3.000000 4.000000 5.000000 1234567890.000000 c", "s",
-              "U",                                                   //
-              "u", "/TalvexPerforationMark (002) XT", "U",            //
-              "hello \"world\"",                                      //
-              "%PD5_EndLayer--", "%%PageTrailer", "%%EOF", "%%Trailer", "u\t\x01"}) +
+              "%%EndComments",
+              "%%BeginProlog",
+              "%%BeginSetup",
+              "%%EndSetup",
+              "%PD5_BeginLayer",  //
+              "u",
+              "1.5 2.000000 m",
+              "1.000000 2.000000 3.000000 4.000000 5.000000 c",
+              "1.000000  2.000000 3.000000 4.000000 5.000000 6.000000 c",
+              "S",
+              "U",  //
+              "s",  //
+              "u",
+              "+1.000000 01.000000 m",
+              "1.000000 2.000000 3.000000 4.000000 5.000000 1234567890.000000 c",
+              "s",
+              "U",  //
+              "u",
+              "/TalvexPerforationMark (002) XT",
+              "U",                //
+              "hello \"world\"",  //
+              "%PD5_EndLayer--",
+              "%%PageTrailer",
+              "%%EOF",
+              "%%Trailer",
+              "u\t\x01"}) +
         "%%EOF";
     const ProgramResult result = Check(bytes);
     EXPECT_EQ(result.fExitCode, 1);
-    const std::string problems =
-        At(1) + "\"%!PS-Adobe-2.0\" is not the DSC 3.0 line \"%!PS-Adobe-3.0\"\n" +  //
-        At(2) + "\"4.0\" is not an integer\n" +                                      //
-        At(5) + "unexpected \"%%BeginSetup\"; expected \"%%EndProlog\"\n" +          //
-        At(9) + "\"1.5\" is not a real number with six decimals\n" +                 //
-        At(10) + "\"c\" line needs 6 numbers, found 5\n" +                           //
-        At(11) + "numbers must be separated by single blanks\n" +                    //
-        At(14) + "unexpected \"s\"; expected \"u\" or \"%PD5_EndLayer--\"\n" +       //
-        At(16) + "\"+1.000000\" is not a real number with six decimals\n" +          //
-        At(16) + "\"01.000000\" is not a real number with six decimals\n" +          //
-        At(17) + "\"1234567890.000000\" is out of range\n" +                         //
-        At(21) + "unexpected perforation tag line; expected \"m\" line, \"s\" or \"S\"\n" +
-        At(23) + "cannot read line \"hello \\\"world\\\"\"\n" +                      //
-        At(26) + "unexpected \"%%EOF\"; expected \"%%Trailer\"\n" +                  //
-        At(27) + "text after \"%%EOF\"\n" +                                          //
-        At(28) + "cannot read line \"u\\x09\\x01\"\n" +                              //
-        At(29) + "last line does not end with CR LF\n" +                             //
-        At(29) + "text after \"%%EOF\"\n";
+    const std::string problems = At(1) + "\"%!PS-Adobe-2.0\" is not the DSC 3.0 line \"%!PS-Adobe-3.0\"\n" +  //
+                                 At(2) + "\"4.0\" is not an integer\n" +                                      //
+                                 At(5) + "unexpected \"%%BeginSetup\"; expected \"%%EndProlog\"\n" +          //
+                                 At(9) + "\"1.5\" is not a real number with six decimals\n" +                 //
+                                 At(10) + "\"c\" line needs 6 numbers, found 5\n" +                           //
+                                 At(11) + "numbers must be separated by single blanks\n" +                    //
+                                 At(14) + "unexpected \"s\"; expected \"u\" or \"%PD5_EndLayer--\"\n" +       //
+                                 At(16) + "\"+1.000000\" is not a real number with six decimals\n" +          //
+                                 At(16) + "\"01.000000\" is not a real number with six decimals\n" +          //
+                                 At(17) + "\"1234567890.000000\" is out of range\n" +                         //
+                                 At(21) + "unexpected perforation tag line; expected \"m\" line, \"s\" or \"S\"\n" +
+                                 At(23) + "cannot read line \"hello \\\"world\\\"\"\n" +      //
+                                 At(26) + "unexpected \"%%EOF\"; expected \"%%Trailer\"\n" +  //
+                                 At(27) + "text after \"%%EOF\"\n" +                          //
+                                 At(28) + "cannot read line \"u\\x09\\x01\"\n" +              //
+                                 At(29) + "last line does not end with CR LF\n" +             //
+                                 At(29) + "text after \"%%EOF\"\n";
     EXPECT_EQ(result.fErr, problems);
     EXPECT_EQ(Log(), "cut data file: " + fInput.string() +
                          "\npaths: 3 (cut lines 2, perforation lines 1)\ncrop marks: none\nproblems: 17\n" + problems);
 }
 
-TEST_F(CuttingApp, RefusesLfOnlyLineEndsAndMissingLines) {
+TEST_F(CuttingApp, RefusesLfOnlyLineEndsAndMissingLines)
+{
     std::string lfOnly = CutFile("", {"u", "S", "U"});
     std::string expected;
     for (std::size_t at = lfOnly.find("\r\n"), line = 1; at != std::string::npos; at = lfOnly.find("\r\n"), ++line) {
@@ -205,9 +226,10 @@ TEST_F(CuttingApp, RefusesLfOnlyLineEndsAndMissingLines) {
               std::string::npos);
 }
 
-TEST_F(CuttingApp, TakesNumbersOnlyInTheFormOfPrintfLf) {
-    const std::vector<std::string> bad = {".500000", "0.5",  "1.0000000", "1,000000", "1.00000a",   "-",
-                                          "1e+05",   "00.000000", "-.000000", "0x1.000000", "1.000000 "};
+TEST_F(CuttingApp, TakesNumbersOnlyInTheFormOfPrintfLf)
+{
+    const std::vector<std::string> bad = {".500000", "0.5",       "1.0000000", "1,000000",   "1.00000a", "-",
+                                          "1e+05",   "00.000000", "-.000000",  "0x1.000000", "1.000000 "};
     std::vector<std::string> body;
     for (const std::string& form : bad) {
         body.insert(body.end(), {"u", form + " 0.000000 m", "S", "U"});
@@ -219,8 +241,9 @@ TEST_F(CuttingApp, TakesNumbersOnlyInTheFormOfPrintfLf) {
     std::string expected;
     for (std::size_t i = 0; i < bad.size(); ++i) {
         const int line = 8 + 4 * static_cast<int>(i) + 2;
-        expected += At(line) + (i + 1 == bad.size() ? std::string("numbers must be separated by single blanks")
-                                                    : "\"" + bad[i] + "\" is not a real number with six decimals") +
+        expected += At(line) +
+                    (i + 1 == bad.size() ? std::string("numbers must be separated by single blanks")
+                                         : "\"" + bad[i] + "\" is not a real number with six decimals") +
                     "\n";
     }
     EXPECT_EQ(result.fErr, expected);
@@ -234,13 +257,15 @@ TEST_F(CuttingApp, TakesNumbersOnlyInTheFormOfPrintfLf) {
              {"5.000000 5.000000 1.000000 1.000000 0.000000 0.000000 04", "\"04\" is not an integer"},
              {"5.000000 5.000000 1.000000 1.000000 0.000000 0.000000 -0", "\"-0\" is not an integer"},
              {"0.000000 5.000000 1.000000 1.000000 0.000000 0.000000 4", "crop-mark radius must be greater than 0"},
-             {"5.000000 5.000000 1.000000 1.000000 0.000000 4", "crop-mark comment needs 6 real numbers and 1 "
-                                                                 "integer, found 6 values"}}) {
+             {"5.000000 5.000000 1.000000 1.000000 0.000000 4",
+              "crop-mark comment needs 6 real numbers and 1 "
+              "integer, found 6 values"}}) {
         EXPECT_EQ(Check(CutFile("%%VarrowCropMark: " + values, {})).fErr, At(2) + message + "\n") << values;
     }
 }
 
-TEST_F(CuttingApp, WritesBesideItselfByDefaultAndChecksItsUsage) {
+TEST_F(CuttingApp, WritesBesideItselfByDefaultAndChecksItsUsage)
+{
     const fs::path installed = fFolder.Path() / "Talvex" / "talvex-standin";
     fs::create_directories(installed.parent_path());
     fs::copy_file(kStandin, installed);

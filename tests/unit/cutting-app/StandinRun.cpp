@@ -11,7 +11,8 @@
 
 extern char** environ;
 
-ProgramResult RunProgram(const std::vector<std::string>& arguments, const std::filesystem::path& folder) {
+ProgramResult RunProgram(const std::vector<std::string>& arguments, const std::filesystem::path& folder)
+{
     const std::string out = (folder / "run.out").string();
     const std::string err = (folder / "run.err").string();
     posix_spawn_file_actions_t actions;
@@ -43,13 +44,15 @@ ProgramResult RunProgram(const std::vector<std::string>& arguments, const std::f
     return result;
 }
 
-std::string FileText(const std::filesystem::path& path) {
+std::string FileText(const std::filesystem::path& path)
+{
     std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
 }
 
-void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
+void WriteBytes(const std::filesystem::path& path, const std::string& bytes)
+{
     std::ofstream(path, std::ios::binary) << bytes;
 }

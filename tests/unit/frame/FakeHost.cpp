@@ -181,10 +181,10 @@ const ZBPluginsSuite4 kPlugins = {SetPluginName, nullptr, nullptr, nullptr};
 const PDNotifierSuite4 kNotifier = {AddNotifier, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr};
 const PDContextSuite7 kContext = {PushAppContext, PopAppContext};
 const PDFoldersSuite5 kFolders = {FindFolder};
-const PDFilePathSuite4 kFilePath = {NewFilePath, DisposeFilePath, nullptr, AddComponent, PathExists, GetFullPath,
-                                    nullptr};
-const PDUnicodeStringSuite8 kUnicodeString = {NewString, DisposeString, CopyString, StringLength, FindString,
-                                              Substring, nullptr, ExportString};
+const PDFilePathSuite4 kFilePath = {NewFilePath, DisposeFilePath, nullptr, AddComponent,
+                                    PathExists,  GetFullPath,     nullptr};
+const PDUnicodeStringSuite8 kUnicodeString = {NewString,  DisposeString, CopyString, StringLength,
+                                              FindString, Substring,     nullptr,    ExportString};
 const PDStringFormatUtilsSuite3 kStringFormatUtils = {StringToInteger, StringToReal, nullptr, nullptr};
 const PDPreferenceSuite6 kPreference = {GetIntegerPreference, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr};
 const PDPluginSuite5 kPlugin = {nullptr, SetPluginOptions};

@@ -13,11 +13,11 @@ namespace fake {
 
 struct HostState {
     std::vector<std::string> log;
-    std::map<std::string, ZBErr> acquireErrors;   // suite name -> code returned by AcquireSuite
-    std::map<std::string, ZBErr> releaseErrors;   // suite name -> code returned by ReleaseSuite
-    std::map<std::string, ZBErr> notifierErrors;  // notifier type -> code returned by AddNotifier
+    std::map<std::string, ZBErr> acquireErrors;         // suite name -> code returned by AcquireSuite
+    std::map<std::string, ZBErr> releaseErrors;         // suite name -> code returned by ReleaseSuite
+    std::map<std::string, ZBErr> notifierErrors;        // notifier type -> code returned by AddNotifier
     std::map<std::string, PDNotifierHandle> notifiers;  // notifier type -> the handle handed out
-    std::string folder;                           // what FindFolder gives; empty: kNoSuchFolderErr
+    std::string folder;                                 // what FindFolder gives; empty: kNoSuchFolderErr
     int liveStrings = 0;
     int livePaths = 0;
     int pushedContexts = 0;

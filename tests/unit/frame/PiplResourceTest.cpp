@@ -26,6 +26,6 @@ TEST(FRAME_SUITE(FramePiplResource), PadsANameOfFourCharactersWithAWholeWordOfZe
     const std::vector<unsigned char> bytes = Bytes(pipl::MakePipl<"abcd">());
     ASSERT_EQ(bytes.size(), 10u + 20u + 20u + 28u + 16u + 8u);
     const std::vector<unsigned char> nameProperty(bytes.end() - 24, bytes.end());
-    EXPECT_EQ(nameProperty, (std::vector<unsigned char>{'T', 'S', 'L', 'V', 'm', 'n', 'i', 'p', 0, 0, 0, 0, 8, 0, 0, 0,
-                                                        'a', 'b', 'c', 'd', 0, 0, 0, 0}));
+    EXPECT_EQ(nameProperty, (std::vector<unsigned char>{'T', 'S', 'L', 'V', 'm', 'n', 'i', 'p', 0, 0, 0, 0,
+                                                        8,   0,   0,   0,   'a', 'b', 'c', 'd', 0, 0, 0, 0}));
 }

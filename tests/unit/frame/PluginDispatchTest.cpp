@@ -93,11 +93,10 @@ TEST_F(FRAME_SUITE(FramePluginMessage), RoutesEachCallerAndSelectorToItsOperatio
 TEST_F(FRAME_SUITE(FramePluginMessage), UnknownPairsAreNotHandled)
 {
     const Route unknown[] = {
-        {"No Such Caller", "PD Go", nullptr},      {"PD Menu", "PD Go Now", nullptr},
-        {"pd menu", "PD Go", nullptr},             {"PD Tool", "pd mouse down", nullptr},
-        {"ZB Interface", "Shutdown", nullptr},     {"ZB Cache", "Purge", nullptr},
-        {"PD Timer", "PD Update", nullptr},        {nullptr, "PD Go", nullptr},
-        {"PD Menu", nullptr, nullptr},             {"ZB Access", "Startup", nullptr},
+        {"No Such Caller", "PD Go", nullptr},  {"PD Menu", "PD Go Now", nullptr},     {"pd menu", "PD Go", nullptr},
+        {"PD Tool", "pd mouse down", nullptr}, {"ZB Interface", "Shutdown", nullptr}, {"ZB Cache", "Purge", nullptr},
+        {"PD Timer", "PD Update", nullptr},    {nullptr, "PD Go", nullptr},           {"PD Menu", nullptr, nullptr},
+        {"ZB Access", "Startup", nullptr},
     };
     for (const Route& route : unknown) {
         EXPECT_EQ(fPlugin.Message(route.caller, route.selector, &fMessage), kUnhandledMsgErr)
@@ -137,8 +136,8 @@ TEST_F(FRAME_SUITE(FramePluginMessage), StartedNotificationRunsPostStartupThenNo
     fMessage.type = kPDApplicationStartedNotifier;
     fake::State().log.clear();
     EXPECT_EQ(fPlugin.Message("PD Notifier", "PD Notify", &fMessage), kNoErr);
-    EXPECT_EQ(fake::State().log, (std::vector<std::string>{"PushAppContext", "op PostStartupPlugin", "op Notify",
-                                                           "PopAppContext"}));
+    EXPECT_EQ(fake::State().log,
+              (std::vector<std::string>{"PushAppContext", "op PostStartupPlugin", "op Notify", "PopAppContext"}));
 }
 
 TEST_F(FRAME_SUITE(FramePluginMessage), NotifyFollowsAnUnhandledPostStartupButNotAFailedOne)

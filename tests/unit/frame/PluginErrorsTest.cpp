@@ -22,12 +22,23 @@ void RecordShown(ZBPlugin* pluginRef, ZBErr code)
 }
 
 const ZBErr kQuietCodes[] = {
-    PD_FOURCC('F', 'M', 'T', '?'), PD_FOURCC('R', 'F', 'S', 'E'), PD_FOURCC('A', 'F', 'T', 'R'),
-    PD_FOURCC('V', 'A', 'L', 'D'), PD_FOURCC('M', 'O', 'O', 'T'), PD_FOURCC('T', 'R', 'S', 'H'),
-    PD_FOURCC('C', 'H', 'E', 'K'), PD_FOURCC('C', 'H', 'I', 'T'), PD_FOURCC('T', 'L', 'T', 'K'),
-    PD_FOURCC('p', 'F', 'l', 's'), PD_FOURCC('S', '!', 'F', 'd'), PD_FOURCC('!', 'A', 'c', 'q'),
-    PD_FOURCC('d', 's', 'R', 'P'), PD_FOURCC('s', 'k', 'p', 'E'), PD_FOURCC('D', 'O', 'N', 'E'),
-    PD_FOURCC('S', 'T', 'O', 'P'), 361,
+    PD_FOURCC('F', 'M', 'T', '?'),
+    PD_FOURCC('R', 'F', 'S', 'E'),
+    PD_FOURCC('A', 'F', 'T', 'R'),
+    PD_FOURCC('V', 'A', 'L', 'D'),
+    PD_FOURCC('M', 'O', 'O', 'T'),
+    PD_FOURCC('T', 'R', 'S', 'H'),
+    PD_FOURCC('C', 'H', 'E', 'K'),
+    PD_FOURCC('C', 'H', 'I', 'T'),
+    PD_FOURCC('T', 'L', 'T', 'K'),
+    PD_FOURCC('p', 'F', 'l', 's'),
+    PD_FOURCC('S', '!', 'F', 'd'),
+    PD_FOURCC('!', 'A', 'c', 'q'),
+    PD_FOURCC('d', 's', 'R', 'P'),
+    PD_FOURCC('s', 'k', 'p', 'E'),
+    PD_FOURCC('D', 'O', 'N', 'E'),
+    PD_FOURCC('S', 'T', 'O', 'P'),
+    361,
 };
 
 constexpr ZBErr kCant = PD_FOURCC('C', 'A', 'N', 'T');

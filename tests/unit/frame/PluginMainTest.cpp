@@ -68,7 +68,7 @@ TEST_F(FRAME_SUITE(FramePluginMain), AFailedStartupDestroysTheObjectAndReportsWi
     EXPECT_EQ(fMessage.d.globals, nullptr);
     EXPECT_EQ(gShown, std::vector<ZBErr>{kTestResult});
     EXPECT_EQ(fake::LogLines("release ").size(), 4u);  // the suites acquired before the failure
-    EXPECT_EQ(Send("PD Menu", "PD Go"), kNoErr);  // no object: nothing to dispatch to
+    EXPECT_EQ(Send("PD Menu", "PD Go"), kNoErr);       // no object: nothing to dispatch to
     EXPECT_TRUE(Operations().empty());
 }
 

@@ -11,8 +11,8 @@
 
 namespace {
 
-const std::vector<std::string> kBasicNames = {"ZB Access Suite",  "ZB Plug-ins Suite",  "PD Notifier Suite",
-                                              "PD Context Suite", "PD User Suite",      "PD File Path Suite",
+const std::vector<std::string> kBasicNames = {"ZB Access Suite",  "ZB Plug-ins Suite", "PD Notifier Suite",
+                                              "PD Context Suite", "PD User Suite",     "PD File Path Suite",
                                               "PD Folders Suite"};
 
 std::vector<std::string> ExpectedLines(const std::string& verb)

@@ -11,7 +11,7 @@ namespace {
 using Host = host::ActionManagerSuiteLayout<PDReal>;
 using Api = PDActionManagerSuite5;
 
-#define SAME_MEMBER(field)                                                                        \
+#define SAME_MEMBER(field)                                                                         \
     static_assert(std::is_same_v<decltype(Host::field), decltype(Api::field)>, #field " differs"); \
     static_assert(offsetof(Host, field) == offsetof(Api, field), #field " is elsewhere")
 

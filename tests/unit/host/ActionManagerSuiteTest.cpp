@@ -19,8 +19,8 @@ constexpr int32_t kAbsent = PD_FOURCC('n', 'o', 'n', 'e');
 
 class ActionManager : public DocumentSuites {
 protected:
-    const PDActionManagerSuite5* fAm = Acquire<PDActionManagerSuite5>(kPDActionManagerSuite,
-                                                                        kPDActionManagerSuiteVersion5);
+    const PDActionManagerSuite5* fAm =
+        Acquire<PDActionManagerSuite5>(kPDActionManagerSuite, kPDActionManagerSuiteVersion5);
     const host::ActionManagerSuiteLayout<float>* fSingle =
         Acquire<host::ActionManagerSuiteLayout<float>>(kPDActionManagerSuite, kPDActionManagerSuiteVersion1004);
 

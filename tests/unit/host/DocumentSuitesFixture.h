@@ -51,8 +51,8 @@ protected:
     // A path of the given anchors (control points on the anchors), at the top of the current layer.
     PDArtHandle AddPath(const std::vector<host::Point>& anchors, host::Art* into = nullptr)
     {
-        host::Art* art = Doc().NewArt(host::ArtKind::Path,
-                                      into ? host::PaintOrder::InsideOnTop : host::PaintOrder::AboveAll, into);
+        host::Art* art =
+            Doc().NewArt(host::ArtKind::Path, into ? host::PaintOrder::InsideOnTop : host::PaintOrder::AboveAll, into);
         for (const host::Point& p : anchors) art->segments.push_back({p, p, p, true});
         return reinterpret_cast<PDArtHandle>(static_cast<std::uintptr_t>(art->serial));
     }

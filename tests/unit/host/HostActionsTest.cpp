@@ -59,8 +59,8 @@ Points Box(double left, double bottom, double right, double top)
 
 class HostActions : public DocumentSuites {
 protected:
-    const PDActionManagerSuite5* fAm = Acquire<PDActionManagerSuite5>(kPDActionManagerSuite,
-                                                                        kPDActionManagerSuiteVersion5);
+    const PDActionManagerSuite5* fAm =
+        Acquire<PDActionManagerSuite5>(kPDActionManagerSuite, kPDActionManagerSuiteVersion5);
 
     host::Art* Shape(const std::vector<host::Point>& anchors, bool closed, bool fill, bool stroke)
     {

@@ -8,9 +8,15 @@
 
 namespace {
 
-std::vector<unsigned char> Le32(uint32_t v) { return {uint8_t(v), uint8_t(v >> 8), uint8_t(v >> 16), uint8_t(v >> 24)}; }
+std::vector<unsigned char> Le32(uint32_t v)
+{
+    return {uint8_t(v), uint8_t(v >> 8), uint8_t(v >> 16), uint8_t(v >> 24)};
+}
 
-void Append(std::vector<unsigned char>& out, const std::vector<unsigned char>& more) { out.insert(out.end(), more.begin(), more.end()); }
+void Append(std::vector<unsigned char>& out, const std::vector<unsigned char>& more)
+{
+    out.insert(out.end(), more.begin(), more.end());
+}
 
 // A property: vendor 'VLST', the key, id 0, length, data padded to 4.
 void Property(std::vector<unsigned char>& out, const char* key, std::vector<unsigned char> data, uint32_t length)

@@ -60,8 +60,9 @@ TEST_F(PreferenceFiles, LoadReadsSectionsKeysAndCommentsAsTheUserWroteThem)
 {
     host::Preferences store;
     store.Set("Old", "gone", "1");
-    store.Load(Write("# settings\r\n\n[TalvexPluginDialog]\r\n  kQRW_cropMachineType = 7 \r\n"
-                     "kQRW_name=KM 1 = wide\n\t# indented comment\n[ Other ]\nempty =\n"));
+    store.Load(
+        Write("# settings\r\n\n[TalvexPluginDialog]\r\n  kQRW_cropMachineType = 7 \r\n"
+              "kQRW_name=KM 1 = wide\n\t# indented comment\n[ Other ]\nempty =\n"));
     std::string value;
     ASSERT_TRUE(store.Get("TalvexPluginDialog", "kQRW_cropMachineType", value));
     EXPECT_EQ(value, "7");

@@ -31,7 +31,8 @@ TEST(SvgError, MalformedXmlAndAMissingOrBadPageSize)
               "t.svg:1:1: <svg> needs width and height or a viewBox");
     EXPECT_EQ(ReadError("<svg width=\"-10pt\" height=\"10\"/>"),
               "t.svg:1:6: <svg> attribute width: the page size must be positive");
-    EXPECT_EQ(ReadError("<svg width=\"10em\" height=\"10\"/>"), "t.svg:1:6: <svg> attribute width: unsupported unit \"em\"");
+    EXPECT_EQ(ReadError("<svg width=\"10em\" height=\"10\"/>"),
+              "t.svg:1:6: <svg> attribute width: unsupported unit \"em\"");
     EXPECT_EQ(ReadError("<svg width=\"10\" height=\"1e999\"/>"),
               "t.svg:1:17: <svg> attribute height: number out of range: \"1e999\"");
     EXPECT_EQ(ReadError("<svg viewBox=\"0 0 -1 5\"/>"),
@@ -55,7 +56,8 @@ TEST(SvgError, BadNumbersInPathDataPointsAndTransforms)
         {R"~(<path d="M 0 0 L 1e308 0 l 1e308 0"/>)~", "t.svg:2:7: <path> attribute d: coordinates out of range"},
         {R"~(<path transform="scale(1e300)" d="M 0 0 L 1e300 0"/>)~", "t.svg:2:1: <path>: coordinates out of range"},
         {R"~(<polygon points="1 2 3"/>)~", "t.svg:2:10: <polygon> attribute points: an odd number of coordinates"},
-        {R"~(<rect width="10" height="abc"/>)~", "t.svg:2:18: <rect> attribute height: expected a number, found \"abc\""},
+        {R"~(<rect width="10" height="abc"/>)~",
+         "t.svg:2:18: <rect> attribute height: expected a number, found \"abc\""},
         {R"~(<circle r="-1"/>)~", "t.svg:2:9: <circle> attribute r: negative value \"-1\""},
         {R"~(<g transform="rotate(1 2)"/>)~", "t.svg:2:4: <g> attribute transform: rotate takes 1 or 3 numbers, not 2"},
         {R"~(<g transform="spin(3)"/>)~", "t.svg:2:4: <g> attribute transform: unknown transform \"spin\""},
@@ -77,10 +79,12 @@ TEST(SvgError, ContentThatCannotBeRepresentedIsNamed)
         {"<foreignObject/>", "t.svg:2:1: <foreignObject> cannot be represented in the document"},
         {"<svg/>", "t.svg:2:1: <svg> cannot be represented in the document"},
         {"<text>é<textPath/></text>", "t.svg:2:8: <textPath> cannot be represented in the document"},
-        {R"~(<path fill="url(#g)"/>)~", "t.svg:2:7: <path> attribute fill: paint server \"url(#g)\" cannot be represented"},
+        {R"~(<path fill="url(#g)"/>)~",
+         "t.svg:2:7: <path> attribute fill: paint server \"url(#g)\" cannot be represented"},
         {R"~(<path style="stroke: url(#g) red"/>)~",
          "t.svg:2:7: <path> attribute style: stroke: paint server \"url(#g) red\" cannot be represented"},
-        {R"~(<path clip-path="url(#c)"/>)~", "t.svg:2:7: <path> attribute clip-path: \"url(#c)\" cannot be represented"},
+        {R"~(<path clip-path="url(#c)"/>)~",
+         "t.svg:2:7: <path> attribute clip-path: \"url(#c)\" cannot be represented"},
         {R"~(<g style="mask:url(#m)"/>)~", "t.svg:2:4: <g> attribute style: mask: \"url(#m)\" cannot be represented"},
     });
 }
@@ -88,16 +92,21 @@ TEST(SvgError, ContentThatCannotBeRepresentedIsNamed)
 TEST(SvgError, StyleValuesAreChecked)
 {
     ExpectErrors({
-        {R"~(<path stroke-dasharray="1 2 3 4 5 6 7"/>)~", "t.svg:2:7: <path> attribute stroke-dasharray: more than 6 values"},
+        {R"~(<path stroke-dasharray="1 2 3 4 5 6 7"/>)~",
+         "t.svg:2:7: <path> attribute stroke-dasharray: more than 6 values"},
         {R"~(<path stroke-dasharray="1 -2"/>)~", "t.svg:2:7: <path> attribute stroke-dasharray: negative value \"-2\""},
         {R"~(<path stroke-width="-1"/>)~", "t.svg:2:7: <path> attribute stroke-width: negative value \"-1\""},
         {R"~(<path fill="#12"/>)~", "t.svg:2:7: <path> attribute fill: bad colour \"#12\""},
         {R"~(<path style="fill: bluish"/>)~", "t.svg:2:7: <path> attribute style: fill: bad colour \"bluish\""},
         {R"~(<path style="fill"/>)~", "t.svg:2:7: <path> attribute style: expected \"name: value\", found \"fill\""},
-        {R"~(<path stroke-linecap="pointy"/>)~", "t.svg:2:7: <path> attribute stroke-linecap: unknown value \"pointy\""},
-        {R"~(<path stroke-miterlimit="0.5"/>)~", "t.svg:2:7: <path> attribute stroke-miterlimit: a miter limit is at least 1"},
+        {R"~(<path stroke-linecap="pointy"/>)~",
+         "t.svg:2:7: <path> attribute stroke-linecap: unknown value \"pointy\""},
+        {R"~(<path stroke-miterlimit="0.5"/>)~",
+         "t.svg:2:7: <path> attribute stroke-miterlimit: a miter limit is at least 1"},
         {R"~(<text font-size="large"/>)~", "t.svg:2:7: <text> attribute font-size: expected a number, found \"large\""},
-        {R"~(<path pd:locked="yes"/>)~", "t.svg:2:7: <path> attribute pd:locked: expected true or false, found \"yes\""},
-        {R"~(<path pd:fill-color="5 0 0 0 0"/>)~", "t.svg:2:7: <path> attribute pd:fill-color: unknown colour kind \"5\""},
+        {R"~(<path pd:locked="yes"/>)~",
+         "t.svg:2:7: <path> attribute pd:locked: expected true or false, found \"yes\""},
+        {R"~(<path pd:fill-color="5 0 0 0 0"/>)~",
+         "t.svg:2:7: <path> attribute pd:fill-color: unknown colour kind \"5\""},
     });
 }

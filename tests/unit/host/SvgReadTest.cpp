@@ -141,7 +141,8 @@ TEST(SvgRead, UnitsAndViewBoxGiveThePageInPoints)
     EXPECT_TRUE(document->Layers().empty());
 
     const std::string square = R"(<rect width="100" height="100"/><circle cx="50" cy="50" r="1"/>)";
-    const std::string root = R"(<svg xmlns="http://www.w3.org/2000/svg" width="200pt" height="100pt" viewBox="0 0 100 100")";
+    const std::string root =
+        R"(<svg xmlns="http://www.w3.org/2000/svg" width="200pt" height="100pt" viewBox="0 0 100 100")";
     // meet, centred: scale 1, moved 50 to the right.
     document = Read(root + ">" + square + "</svg>");
     EXPECT_EQ(Anchors(First(*document)), "50 100*, 150 100*, 150 0*, 50 0* Z");

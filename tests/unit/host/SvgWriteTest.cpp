@@ -118,7 +118,8 @@ void ExpectSameDocument(const Document& a, const Document& b)
         EXPECT_EQ(x.locked, y.locked);
         EXPECT_EQ(x.visible, y.visible);
         ASSERT_EQ(x.art.size(), y.art.size()) << x.name;
-        for (std::size_t k = 0; k < x.art.size(); ++k) ExpectSameArt(*x.art[k], *y.art[k], x.name + "/" + std::to_string(k));
+        for (std::size_t k = 0; k < x.art.size(); ++k)
+            ExpectSameArt(*x.art[k], *y.art[k], x.name + "/" + std::to_string(k));
     }
     ASSERT_NE(b.CurrentLayer(), nullptr);
     EXPECT_EQ(a.CurrentLayer()->name, b.CurrentLayer()->name);
@@ -168,13 +169,14 @@ std::unique_ptr<Document> RichDocument()
     open->style.join = 1;
     open->style.miterLimit = 10;
     // Open ends with handles of their own, and a smooth anchor flagged as a corner.
-    open->segments = {Smooth({1.1, 2.2}, {0.5, 0.25}, {3.3, 4.4}), {{5.5, 6.6}, {4.4, 6.6}, {6.6, 6.6}, true},
+    open->segments = {Smooth({1.1, 2.2}, {0.5, 0.25}, {3.3, 4.4}),
+                      {{5.5, 6.6}, {4.4, 6.6}, {6.6, 6.6}, true},
                       Smooth({7.7, 1e-7}, {7, -1}, {9.9, 1e300})};
     Art* inner = Add(*document, ArtKind::Group, group);
     inner->attributes = host::kAttrHidden;
     Art* single = Add(*document, ArtKind::Path, inner);
     single->segments = {Corner(100, 100)};
-    Add(*document, ArtKind::Path, inner);  // no segments at all
+    Add(*document, ArtKind::Path, inner);   // no segments at all
     Add(*document, ArtKind::Group, group);  // an empty group
 
     Art* compound = Add(*document, ArtKind::CompoundPath);
@@ -266,24 +268,25 @@ TEST(SvgWrite, WritesLayersPathsTextStylesAndHostFactsExactly)
     text->textOrigin = {5, 7};
     text->fontFamily = "Sans";
 
-    EXPECT_EQ(host::WriteSvgText(document),
-              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-              "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:inkscape=\"http://www.inkscape.org/namespaces/inkscape\" "
-              "xmlns:pd=\"urn:pendrake:document\" width=\"200pt\" height=\"100pt\" viewBox=\"0 0 200 100\" "
-              "pd:origin=\"10 20\" pd:current-layer=\"Cut\">\n"
-              "  <g id=\"cut\" inkscape:groupmode=\"layer\" inkscape:label=\"Cut\">\n"
-              "    <path id=\"p1\" d=\"M 10 80 C 10 80 40 80 40 80 C 40 80 40 40 40 40 Z\" fill=\"#000000\" "
-              "pd:fill-color=\"2 0 0 0 100\" pd:fill-overprint=\"true\" pd:locked=\"true\">"
-              "<pd:tag name=\"TalvexCropMark\" type=\"string\" value=\"1\"/></path>\n"
-              "    <g fill=\"none\" stroke=\"#ff0000\" stroke-width=\"0.5\">\n"
-              "      <path d=\"M 0 0 C 0 0 10 80 10 80\"/>\n"
-              "      <path d=\"M 10 80 C 20 80 30 80 30 70\" stroke-dasharray=\"4 2\" stroke-linecap=\"round\"/>\n"
-              "    </g>\n"
-              "    <text x=\"15\" y=\"73\" font-size=\"12\" font-family=\"Sans\" xml:space=\"preserve\" fill=\"none\">"
-              "A &amp; &lt;b&gt;</text>\n"
-              "  </g>\n"
-              "  <g inkscape:groupmode=\"layer\" inkscape:label=\"Back\" pd:locked=\"true\" display=\"none\"/>\n"
-              "</svg>\n");
+    EXPECT_EQ(
+        host::WriteSvgText(document),
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:inkscape=\"http://www.inkscape.org/namespaces/inkscape\" "
+        "xmlns:pd=\"urn:pendrake:document\" width=\"200pt\" height=\"100pt\" viewBox=\"0 0 200 100\" "
+        "pd:origin=\"10 20\" pd:current-layer=\"Cut\">\n"
+        "  <g id=\"cut\" inkscape:groupmode=\"layer\" inkscape:label=\"Cut\">\n"
+        "    <path id=\"p1\" d=\"M 10 80 C 10 80 40 80 40 80 C 40 80 40 40 40 40 Z\" fill=\"#000000\" "
+        "pd:fill-color=\"2 0 0 0 100\" pd:fill-overprint=\"true\" pd:locked=\"true\">"
+        "<pd:tag name=\"TalvexCropMark\" type=\"string\" value=\"1\"/></path>\n"
+        "    <g fill=\"none\" stroke=\"#ff0000\" stroke-width=\"0.5\">\n"
+        "      <path d=\"M 0 0 C 0 0 10 80 10 80\"/>\n"
+        "      <path d=\"M 10 80 C 20 80 30 80 30 70\" stroke-dasharray=\"4 2\" stroke-linecap=\"round\"/>\n"
+        "    </g>\n"
+        "    <text x=\"15\" y=\"73\" font-size=\"12\" font-family=\"Sans\" xml:space=\"preserve\" fill=\"none\">"
+        "A &amp; &lt;b&gt;</text>\n"
+        "  </g>\n"
+        "  <g inkscape:groupmode=\"layer\" inkscape:label=\"Back\" pd:locked=\"true\" display=\"none\"/>\n"
+        "</svg>\n");
 }
 
 TEST(SvgWrite, ReadingWhatWasWrittenGivesTheSameDocument)

@@ -2,9 +2,9 @@
 // Basic suite of a running host.
 #include <gtest/gtest.h>
 
+#include "../../../host/src/suites/CoreSuites.h"
 #include "host/Host.h"
 #include "pendrake/PDSuites.h"
-#include "../../../host/src/suites/CoreSuites.h"
 
 namespace {
 

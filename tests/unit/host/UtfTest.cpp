@@ -15,18 +15,14 @@ TEST(Utf, RoundTripsEveryPlane)
 
 TEST(Utf, ReplacesEachBadByteInsteadOfDroppingIt)
 {
-    EXPECT_EQ(DecodeUtf8("a\xFF" "b"), (std::u16string{u'a', u'\uFFFD', u'b'}));
-    EXPECT_EQ(DecodeUtf8("\xC3"), (std::u16string{u'\uFFFD'}));            // cut short
+    EXPECT_EQ(DecodeUtf8("a\xFF"
+                         "b"),
+              (std::u16string{u'a', u'\uFFFD', u'b'}));
+    EXPECT_EQ(DecodeUtf8("\xC3"), (std::u16string{u'\uFFFD'}));                 // cut short
     EXPECT_EQ(DecodeUtf8("\xC0\xAF"), (std::u16string{u'\uFFFD', u'\uFFFD'}));  // overlong
-    EXPECT_EQ(DecodeUtf8("\xED\xA0\x80").size(), 3u);                    // an encoded surrogate
+    EXPECT_EQ(DecodeUtf8("\xED\xA0\x80").size(), 3u);                           // an encoded surrogate
 }
 
-TEST(Utf, KeepsEmbeddedNulBytes)
-{
-    EXPECT_EQ(DecodeUtf8(std::string("a\0b", 3)).size(), 3u);
-}
+TEST(Utf, KeepsEmbeddedNulBytes) { EXPECT_EQ(DecodeUtf8(std::string("a\0b", 3)).size(), 3u); }
 
-TEST(Utf, UnpairedSurrogateBecomesReplacement)
-{
-    EXPECT_EQ(EncodeUtf8(std::u16string{0xD800, u'x'}), "\xEF\xBF\xBDx");
-}
+TEST(Utf, UnpairedSurrogateBecomesReplacement) { EXPECT_EQ(EncodeUtf8(std::u16string{0xD800, u'x'}), "\xEF\xBF\xBDx"); }

@@ -2,7 +2,8 @@
 
 #include <stdlib.h>
 
-EnvironmentGuard::EnvironmentGuard(const char* name, const char* value) : fName(name) {
+EnvironmentGuard::EnvironmentGuard(const char* name, const char* value) : fName(name)
+{
     if (const char* saved = getenv(name)) {
         fSaved = saved;
     }
@@ -13,7 +14,8 @@ EnvironmentGuard::EnvironmentGuard(const char* name, const char* value) : fName(
     }
 }
 
-EnvironmentGuard::~EnvironmentGuard() {
+EnvironmentGuard::~EnvironmentGuard()
+{
     if (fSaved) {
         setenv(fName.c_str(), fSaved->c_str(), 1);
     } else {

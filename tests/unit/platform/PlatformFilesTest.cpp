@@ -16,14 +16,16 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Contents(const fs::path& path) {
+std::string Contents(const fs::path& path)
+{
     std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
 }
 
-TEST(PlatformTemporaryFiles, FolderComesFromTmpdirAndEndsWithTheSeparator) {
+TEST(PlatformTemporaryFiles, FolderComesFromTmpdirAndEndsWithTheSeparator)
+{
     {
         EnvironmentGuard tmpdir("TMPDIR", "/var/tmp/cut");
         EXPECT_EQ(platform::TemporaryFolder(), "/var/tmp/cut/");
@@ -36,7 +38,8 @@ TEST(PlatformTemporaryFiles, FolderComesFromTmpdirAndEndsWithTheSeparator) {
     EXPECT_EQ(platform::TemporaryFolder(), "/tmp/");
 }
 
-TEST(PlatformTemporaryFiles, MakesDistinctEmptyFilesNamedPrefixHexDigitsTmp) {
+TEST(PlatformTemporaryFiles, MakesDistinctEmptyFilesNamedPrefixHexDigitsTmp)
+{
     TempFolder folder;
     const std::regex name("^~TX[0-9A-F]{1,4}\\.TMP$");
     std::set<std::string> made;
@@ -57,7 +60,8 @@ TEST(PlatformTemporaryFiles, MakesDistinctEmptyFilesNamedPrefixHexDigitsTmp) {
     EXPECT_FALSE(platform::CreateTemporaryFile("", "~TX", path));
 }
 
-TEST(PlatformTemporaryFiles, TakesTheOneFreeNameAndGivesUpWhenEveryNameIsTaken) {
+TEST(PlatformTemporaryFiles, TakesTheOneFreeNameAndGivesUpWhenEveryNameIsTaken)
+{
     TempFolder folder;
     char name[16];
     for (unsigned number = 1; number <= 0xFFFF; ++number) {
@@ -75,7 +79,8 @@ TEST(PlatformTemporaryFiles, TakesTheOneFreeNameAndGivesUpWhenEveryNameIsTaken) 
     EXPECT_EQ(Contents(folder.Path() / "~TXFFFF.TMP"), "taken");
 }
 
-TEST(PlatformFiles, CreateAlwaysTruncatesAndWritesEveryByte) {
+TEST(PlatformFiles, CreateAlwaysTruncatesAndWritesEveryByte)
+{
     TempFolder folder;
     const fs::path path = folder.Path() / "cut.tmp";
     std::ofstream(path) << "an earlier, longer content";

@@ -24,7 +24,8 @@ using Arguments = std::vector<std::string>;
 
 // The arguments the recorder wrote (one record file in folder), once the file is in place; {"<not written>"} if
 // none appears. The deadline only keeps a failing test from hanging.
-Arguments WaitForRecord(const fs::path& folder) {
+Arguments WaitForRecord(const fs::path& folder)
+{
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
     for (;;) {
         for (const auto& entry : fs::directory_iterator(folder)) {
@@ -45,13 +46,15 @@ Arguments WaitForRecord(const fs::path& folder) {
     }
 }
 
-fs::path MadeFolder(const fs::path& folder) {
+fs::path MadeFolder(const fs::path& folder)
+{
     fs::create_directories(folder);
     return folder;
 }
 
 // The process ids of this process's children that are zombies, from /proc/PID/stat ("pid (name) S ppid ...").
-std::vector<std::string> ZombieChildren() {
+std::vector<std::string> ZombieChildren()
+{
     std::vector<std::string> zombies;
     const std::string self = std::to_string(getpid());
     for (const auto& entry : fs::directory_iterator("/proc")) {
@@ -82,21 +85,24 @@ protected:
     EnvironmentGuard fTarget{"MARKPLUG_RECORD_DIR", fRecords.c_str()};
 };
 
-TEST_F(PlatformPrograms, StartProgramPassesQuotedArgumentsByteForByteAndLeavesNoZombie) {
+TEST_F(PlatformPrograms, StartProgramPassesQuotedArgumentsByteForByteAndLeavesNoZombie)
+{
     const std::string line = "\"" + kRecorder + "\" -i \"C:\\Temp\\two words.TMP\"  plain\ta\"b c\"d \"\"";
     ASSERT_TRUE(platform::StartProgram(line, 1));
     EXPECT_EQ(WaitForRecord(fRecords), (Arguments{kRecorder, "-i", "C:\\Temp\\two words.TMP", "plain", "ab cd", ""}));
     EXPECT_EQ(ZombieChildren(), std::vector<std::string>());
 }
 
-TEST_F(PlatformPrograms, StartProgramFindsTheProgramInPath) {
+TEST_F(PlatformPrograms, StartProgramFindsTheProgramInPath)
+{
     const fs::path folder = fs::path(kRecorder).parent_path();
     EnvironmentGuard path("PATH", ("/nonexistent:" + folder.string()).c_str());
     ASSERT_TRUE(platform::StartProgram(fs::path(kRecorder).filename().string() + " -i x", 1));
     EXPECT_EQ(WaitForRecord(fRecords), (Arguments{fs::path(kRecorder).filename().string(), "-i", "x"}));
 }
 
-TEST_F(PlatformPrograms, StartProgramIsFalseWhenNothingCouldBeStarted) {
+TEST_F(PlatformPrograms, StartProgramIsFalseWhenNothingCouldBeStarted)
+{
     // Files that exist but cannot be run are told apart only by the exec failing in the started process.
     const fs::path notExecutable = fFolder.Path() / "plain.txt";
     std::ofstream(notExecutable) << "not a program";
@@ -114,7 +120,8 @@ TEST_F(PlatformPrograms, StartProgramIsFalseWhenNothingCouldBeStarted) {
     EXPECT_EQ(ZombieChildren(), std::vector<std::string>());
 }
 
-TEST_F(PlatformPrograms, OpenWithDesktopStartsTheOpenerWithTheDocumentAsOneArgument) {
+TEST_F(PlatformPrograms, OpenWithDesktopStartsTheOpenerWithTheDocumentAsOneArgument)
+{
     const std::string document = (fFolder.Path() / "help page \"1\".html").string();
     {
         EnvironmentGuard opener("PENDRAKE_OPENER", kRecorder.c_str());
@@ -127,7 +134,8 @@ TEST_F(PlatformPrograms, OpenWithDesktopStartsTheOpenerWithTheDocumentAsOneArgum
     EXPECT_EQ(ZombieChildren(), std::vector<std::string>());
 }
 
-TEST(PlatformModulePath, IsTheProgramForItsOwnCodeAndEmptyForNull) {
+TEST(PlatformModulePath, IsTheProgramForItsOwnCodeAndEmptyForNull)
+{
     EXPECT_EQ(platform::ModulePathOfAddress(reinterpret_cast<const void*>(&ZombieChildren)),
               fs::read_symlink("/proc/self/exe").string());
     EXPECT_EQ(platform::ModulePathOfAddress(nullptr), "");

@@ -17,13 +17,15 @@ namespace fs = std::filesystem;
 const char* const kKey = "Software\\Varrow KT Corporation\\Talvex\\Folder";
 const fs::path kKeyFolder = fs::path("Software") / "Varrow KT Corporation" / "Talvex" / "Folder";
 
-void WriteValue(const fs::path& root, const std::string& value) {
+void WriteValue(const fs::path& root, const std::string& value)
+{
     fs::create_directories(root / kKeyFolder);
     std::ofstream(root / kKeyFolder / "Path", std::ios::binary) << value;
 }
 
 // The value "Path" of the key under root, read with a 260-byte buffer; "<none>" when something fails.
-std::string ReadPath(platform::RegistryRoot root) {
+std::string ReadPath(platform::RegistryRoot root)
+{
     platform::RegistryKeyRef key = platform::OpenRegistryKey(root, kKey);
     if (key == nullptr) {
         return "<none>";
@@ -44,7 +46,8 @@ protected:
     EnvironmentGuard fXdg{"XDG_CONFIG_HOME", fUser.Path().c_str()};
 };
 
-TEST_F(PlatformRegistry, CurrentUserIsTheConfigFolderAndOverridesNameEachRoot) {
+TEST_F(PlatformRegistry, CurrentUserIsTheConfigFolderAndOverridesNameEachRoot)
+{
     WriteValue(fUser.Path(), "/opt/talvex/talvex");
     EXPECT_EQ(ReadPath(platform::RegistryRoot::kCurrentUser), "/opt/talvex/talvex");
 
@@ -69,7 +72,8 @@ TEST_F(PlatformRegistry, CurrentUserIsTheConfigFolderAndOverridesNameEachRoot) {
     EXPECT_EQ(ReadPath(platform::RegistryRoot::kLocalMachine), "<none>");
 }
 
-TEST_F(PlatformRegistry, ValueOfExactlyTheBufferSizeIsReadWithoutNulAndOneByteMoreIsRefused) {
+TEST_F(PlatformRegistry, ValueOfExactlyTheBufferSizeIsReadWithoutNulAndOneByteMoreIsRefused)
+{
     WriteValue(fUser.Path(), std::string("C:\\T\0x", 6));
     platform::RegistryKeyRef key = platform::OpenRegistryKey(platform::RegistryRoot::kCurrentUser, kKey);
     ASSERT_NE(key, nullptr);
@@ -95,14 +99,15 @@ TEST_F(PlatformRegistry, ValueOfExactlyTheBufferSizeIsReadWithoutNulAndOneByteMo
     EXPECT_TRUE(platform::CloseRegistryKey(key));
 }
 
-TEST_F(PlatformRegistry, RefusesNamesThatLeaveTheKeyAndWhatIsNoValue) {
+TEST_F(PlatformRegistry, RefusesNamesThatLeaveTheKeyAndWhatIsNoValue)
+{
     WriteValue(fUser.Path(), "x");
     fs::create_directories(fUser.Path() / kKeyFolder / "Sub");
     std::ofstream(fUser.Path() / "Secret") << "outside";
     const auto root = platform::RegistryRoot::kCurrentUser;
 
-    for (const char* bad : {"Software\\..\\Software", "Software\\\\Varrow KT Corporation", "Software\\",
-                            "\\Software", "Software\\.", "..", "Software\\Missing", "Secret"}) {
+    for (const char* bad : {"Software\\..\\Software", "Software\\\\Varrow KT Corporation", "Software\\", "\\Software",
+                            "Software\\.", "..", "Software\\Missing", "Secret"}) {
         EXPECT_EQ(platform::OpenRegistryKey(root, bad), nullptr) << bad;
     }
 

@@ -27,8 +27,8 @@ void OtherProbeListener(const TrmlEvent* event, void* context);
 std::string Describe(const TrmlEvent& event);
 
 // An outgoing record over texts that the caller keeps alive.
-TrmlEvent MakeEvent(const char* type, const char* data, const char* extension = nullptr,
-                    const char* sender = "word", std::int32_t scope = 1);
+TrmlEvent MakeEvent(const char* type, const char* data, const char* extension = nullptr, const char* sender = "word",
+                    std::int32_t scope = 1);
 
 namespace wirelet {
 void PrintTo(const EventRecord& record, std::ostream* out);

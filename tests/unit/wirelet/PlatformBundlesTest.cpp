@@ -16,7 +16,8 @@ using ProbeFn = int (*)();
 const std::string kProbePath = PLATFORM_PROBE_PATH;
 
 // "<folder>/<name>" with the probe module copied in as "<folder>/<name>/<executable>".
-std::filesystem::path MakeBundle(const TempFolder& folder, const std::string& name, const std::string& executable) {
+std::filesystem::path MakeBundle(const TempFolder& folder, const std::string& name, const std::string& executable)
+{
     const std::filesystem::path bundle = folder.Path() / name;
     std::filesystem::create_directories(bundle);
     std::filesystem::copy_file(kProbePath, bundle / executable);
@@ -24,7 +25,8 @@ std::filesystem::path MakeBundle(const TempFolder& folder, const std::string& na
 }
 
 // Whether the system has the file loaded, asked without loading it.
-bool IsLoadedBySystem(const std::filesystem::path& file) {
+bool IsLoadedBySystem(const std::filesystem::path& file)
+{
     void* handle = dlopen(file.c_str(), RTLD_NOW | RTLD_NOLOAD);
     if (handle == nullptr) {
         return false;
@@ -33,7 +35,8 @@ bool IsLoadedBySystem(const std::filesystem::path& file) {
     return true;
 }
 
-TEST(PlatformBundles, MissingFolderGivesNoBundle) {
+TEST(PlatformBundles, MissingFolderGivesNoBundle)
+{
     TempFolder folder;
     EXPECT_EQ(platform::CreateBundle((folder.Path() / "Absent.framework").string()), nullptr);
     EXPECT_EQ(platform::CreateBundle(""), nullptr);
@@ -42,7 +45,8 @@ TEST(PlatformBundles, MissingFolderGivesNoBundle) {
     EXPECT_EQ(platform::CreateBundle(file.string()), nullptr);
 }
 
-TEST(PlatformBundles, FolderWithoutExecutableGivesABundleWithoutFunctions) {
+TEST(PlatformBundles, FolderWithoutExecutableGivesABundleWithoutFunctions)
+{
     TempFolder folder;
     std::filesystem::create_directories(folder.Path() / "Empty.framework");
     platform::BundleRef bundle = platform::CreateBundle((folder.Path() / "Empty.framework").string());
@@ -52,7 +56,8 @@ TEST(PlatformBundles, FolderWithoutExecutableGivesABundleWithoutFunctions) {
     platform::ReleaseBundle(bundle);
 }
 
-TEST(PlatformBundles, ExecutableIsLoadedOnTheFirstLookUp) {
+TEST(PlatformBundles, ExecutableIsLoadedOnTheFirstLookUp)
+{
     TempFolder folder;
     const std::filesystem::path path = MakeBundle(folder, "Probe.framework", "Probe");
     platform::BundleRef bundle = platform::CreateBundle(path.string());
@@ -71,7 +76,8 @@ TEST(PlatformBundles, ExecutableIsLoadedOnTheFirstLookUp) {
     platform::ReleaseBundle(bundle);
 }
 
-TEST(PlatformBundles, ReleaseUnloadsTheExecutable) {
+TEST(PlatformBundles, ReleaseUnloadsTheExecutable)
+{
     TempFolder folder;
     const std::filesystem::path path = MakeBundle(folder, "Probe.framework", "Probe");
     platform::BundleRef bundle = platform::CreateBundle(path.string());
@@ -81,7 +87,8 @@ TEST(PlatformBundles, ReleaseUnloadsTheExecutable) {
     EXPECT_FALSE(IsLoadedBySystem(path / "Probe"));
 }
 
-TEST(PlatformBundles, ExecutableIsNamedLikeTheFolderWithoutItsExtension) {
+TEST(PlatformBundles, ExecutableIsNamedLikeTheFolderWithoutItsExtension)
+{
     TempFolder folder;
     const std::filesystem::path dotted = MakeBundle(folder, "Two.Parts.bundle", "Two.Parts");
     const std::filesystem::path plain = MakeBundle(folder, "Plain", "Plain");
@@ -93,7 +100,8 @@ TEST(PlatformBundles, ExecutableIsNamedLikeTheFolderWithoutItsExtension) {
     }
 }
 
-TEST(PlatformBundles, TrailingSeparatorIsAccepted) {
+TEST(PlatformBundles, TrailingSeparatorIsAccepted)
+{
     TempFolder folder;
     const std::filesystem::path path = MakeBundle(folder, "Probe.framework", "Probe");
     platform::BundleRef bundle = platform::CreateBundle(path.string() + "//");
@@ -102,7 +110,8 @@ TEST(PlatformBundles, TrailingSeparatorIsAccepted) {
     platform::ReleaseBundle(bundle);
 }
 
-TEST(PlatformBundles, ExecutablePutInPlaceLaterIsFound) {
+TEST(PlatformBundles, ExecutablePutInPlaceLaterIsFound)
+{
     TempFolder folder;
     const std::filesystem::path path = folder.Path() / "Late.framework";
     std::filesystem::create_directories(path);
@@ -115,7 +124,8 @@ TEST(PlatformBundles, ExecutablePutInPlaceLaterIsFound) {
     platform::ReleaseBundle(bundle);
 }
 
-TEST(PlatformBundles, NullArgumentsAreRefused) {
+TEST(PlatformBundles, NullArgumentsAreRefused)
+{
     TempFolder folder;
     const std::filesystem::path path = MakeBundle(folder, "Probe.framework", "Probe");
     platform::BundleRef bundle = platform::CreateBundle(path.string());

@@ -20,7 +20,8 @@ const std::string kProbePath = PLATFORM_PROBE_PATH;
 class CurrentFolderGuard {
 public:
     CurrentFolderGuard() : fSaved(std::filesystem::current_path()) {}
-    ~CurrentFolderGuard() {
+    ~CurrentFolderGuard()
+    {
         std::error_code error;
         std::filesystem::current_path(fSaved, error);
     }
@@ -31,7 +32,8 @@ private:
     std::filesystem::path fSaved;
 };
 
-TEST(PlatformModules, LoadsAModuleAndCallsItsExportedFunction) {
+TEST(PlatformModules, LoadsAModuleAndCallsItsExportedFunction)
+{
     platform::ModuleHandle module = platform::LoadModule(kProbePath);
     ASSERT_NE(module, nullptr) << platform::LastModuleError();
     auto answer = reinterpret_cast<ProbeFn>(platform::FindSymbol(module, "PlatformProbeAnswer"));
@@ -40,14 +42,16 @@ TEST(PlatformModules, LoadsAModuleAndCallsItsExportedFunction) {
     EXPECT_TRUE(platform::FreeModule(module));
 }
 
-TEST(PlatformModules, MissingFileIsRefusedWithTheLoaderMessage) {
+TEST(PlatformModules, MissingFileIsRefusedWithTheLoaderMessage)
+{
     TempFolder folder;
     const std::string path = (folder.Path() / "Absent.dll").string();
     EXPECT_EQ(platform::LoadModule(path), nullptr);
     EXPECT_EQ(platform::LastModuleError(), path + ": cannot open shared object file: No such file or directory");
 }
 
-TEST(PlatformModules, FileThatIsNoModuleIsRefused) {
+TEST(PlatformModules, FileThatIsNoModuleIsRefused)
+{
     TempFolder folder;
     const std::string path = (folder.Path() / "Text.dll").string();
     std::ofstream(path) << std::string(200, 'x');
@@ -55,14 +59,16 @@ TEST(PlatformModules, FileThatIsNoModuleIsRefused) {
     EXPECT_EQ(platform::LastModuleError(), path + ": invalid ELF header");
 }
 
-TEST(PlatformModules, EmptyPathIsRefusedRatherThanGivingTheProgram) {
+TEST(PlatformModules, EmptyPathIsRefusedRatherThanGivingTheProgram)
+{
     EXPECT_EQ(platform::LoadModule(""), nullptr);
     EXPECT_EQ(platform::LastModuleError(), "empty module path");
     EXPECT_EQ(platform::LoadModule(std::string("a\0b", 3)), nullptr);
     EXPECT_EQ(platform::LastModuleError(), "module path contains a NUL character");
 }
 
-TEST(PlatformModules, MissingNameGivesNullAndTheLoaderMessage) {
+TEST(PlatformModules, MissingNameGivesNullAndTheLoaderMessage)
+{
     platform::ModuleHandle module = platform::LoadModule(kProbePath);
     ASSERT_NE(module, nullptr);
     EXPECT_EQ(platform::FindSymbol(module, "NoSuchName"), nullptr);
@@ -70,7 +76,8 @@ TEST(PlatformModules, MissingNameGivesNullAndTheLoaderMessage) {
     EXPECT_TRUE(platform::FreeModule(module));
 }
 
-TEST(PlatformModules, NullArgumentsAreRefused) {
+TEST(PlatformModules, NullArgumentsAreRefused)
+{
     EXPECT_EQ(platform::FindSymbol(nullptr, "PlatformProbeAnswer"), nullptr);
     EXPECT_EQ(platform::LastModuleError(), "null module handle");
     platform::ModuleHandle module = platform::LoadModule(kProbePath);
@@ -82,7 +89,8 @@ TEST(PlatformModules, NullArgumentsAreRefused) {
     EXPECT_EQ(platform::ModuleFileName(nullptr), "");
 }
 
-TEST(PlatformModules, LastErrorBelongsToItsThread) {
+TEST(PlatformModules, LastErrorBelongsToItsThread)
+{
     TempFolder folder;
     const std::string here = (folder.Path() / "Here.dll").string();
     const std::string there = (folder.Path() / "There.dll").string();
@@ -99,14 +107,16 @@ TEST(PlatformModules, LastErrorBelongsToItsThread) {
     EXPECT_EQ(platform::LastModuleError(), here + ": cannot open shared object file: No such file or directory");
 }
 
-TEST(PlatformModules, ModuleFileNameIsTheFullPath) {
+TEST(PlatformModules, ModuleFileNameIsTheFullPath)
+{
     platform::ModuleHandle module = platform::LoadModule(kProbePath);
     ASSERT_NE(module, nullptr);
     EXPECT_EQ(platform::ModuleFileName(module), kProbePath);
     EXPECT_TRUE(platform::FreeModule(module));
 }
 
-TEST(PlatformModules, ModuleLoadedByRelativePathKeepsItsFullPath) {
+TEST(PlatformModules, ModuleLoadedByRelativePathKeepsItsFullPath)
+{
     TempFolder folder;
     std::filesystem::copy_file(kProbePath, folder.Path() / "Relative.dll");
     platform::ModuleHandle module = nullptr;

@@ -1,6 +1,4 @@
 /* A module for the platform tests: one exported function with a known result. */
 int PlatformProbeAnswer(void);
 
-int PlatformProbeAnswer(void) {
-    return 42;
-}
+int PlatformProbeAnswer(void) { return 42; }

@@ -6,7 +6,8 @@
 #include <string>
 #include <system_error>
 
-TempFolder::TempFolder() {
+TempFolder::TempFolder()
+{
     std::string pattern = (std::filesystem::temp_directory_path() / "markplug-test-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr) {
         throw std::runtime_error("cannot make a temporary folder from " + pattern);
@@ -14,7 +15,8 @@ TempFolder::TempFolder() {
     fPath = pattern;
 }
 
-TempFolder::~TempFolder() {
+TempFolder::~TempFolder()
+{
     std::error_code error;
     std::filesystem::remove_all(fPath, error);
 }

@@ -15,7 +15,8 @@ using wirelet::ExtensionCall;
 using wirelet::PanelBus;
 using Strings = std::vector<std::string>;
 
-TEST(WireletBus, RecordsACopyKeepingNullAndEmptyTextsApart) {
+TEST(WireletBus, RecordsACopyKeepingNullAndEmptyTextsApart)
+{
     PanelBus bus;
     char data[] = "payload";
     TrmlEvent event = MakeEvent("ns.Event", data, "", nullptr, 7);
@@ -26,7 +27,8 @@ TEST(WireletBus, RecordsACopyKeepingNullAndEmptyTextsApart) {
     EXPECT_EQ(bus.Events(), expected);
 }
 
-TEST(WireletBus, DeliversToEveryListenerOfExactlyTheType) {
+TEST(WireletBus, DeliversToEveryListenerOfExactlyTheType)
+{
     PanelBus bus;
     Strings log;
     Probe exact{"exact", &log, {}};
@@ -42,7 +44,8 @@ TEST(WireletBus, DeliversToEveryListenerOfExactlyTheType) {
     EXPECT_EQ(log, (Strings{"exact ns.Op|1|word|some.extension|1"}));
 }
 
-TEST(WireletBus, ListenerReceivesItsContextAndTheEventTexts) {
+TEST(WireletBus, ListenerReceivesItsContextAndTheEventTexts)
+{
     PanelBus bus;
     Strings log;
     Probe probe{"p", &log, {}};
@@ -52,7 +55,8 @@ TEST(WireletBus, ListenerReceivesItsContextAndTheEventTexts) {
     EXPECT_EQ(log, (Strings{"p ns.Op|-3||(null)|(null)"}));
 }
 
-TEST(WireletBus, NullContextIsPassedOnAsItIs) {
+TEST(WireletBus, NullContextIsPassedOnAsItIs)
+{
     PanelBus bus;
     static void* gSeenContext;
     static int gCalls;
@@ -69,7 +73,8 @@ TEST(WireletBus, NullContextIsPassedOnAsItIs) {
     EXPECT_EQ(gSeenContext, nullptr);
 }
 
-TEST(WireletBus, SameRegistrationTwiceIsCalledTwiceAndRemovalRemovesOne) {
+TEST(WireletBus, SameRegistrationTwiceIsCalledTwiceAndRemovalRemovesOne)
+{
     PanelBus bus;
     Strings log;
     Probe probe{"p", &log, {}};
@@ -88,7 +93,8 @@ TEST(WireletBus, SameRegistrationTwiceIsCalledTwiceAndRemovalRemovesOne) {
     EXPECT_EQ(log, (Strings{"p ns.Op|1|word|(null)|a"}));
 }
 
-TEST(WireletBus, RemovalNeedsTheSameTypeFunctionAndContext) {
+TEST(WireletBus, RemovalNeedsTheSameTypeFunctionAndContext)
+{
     PanelBus bus;
     Probe probe;
     Probe otherContext;
@@ -102,7 +108,8 @@ TEST(WireletBus, RemovalNeedsTheSameTypeFunctionAndContext) {
     EXPECT_EQ(bus.ListenerCount(), 0u);
 }
 
-TEST(WireletBus, ListenerMayDispatchWhileItIsCalled) {
+TEST(WireletBus, ListenerMayDispatchWhileItIsCalled)
+{
     PanelBus bus;
     Strings log;
     Probe answering{"answering", &log, [&](const TrmlEvent&) {
@@ -125,7 +132,8 @@ TEST(WireletBus, ListenerMayDispatchWhileItIsCalled) {
     EXPECT_EQ(bus.Events(), expected);
 }
 
-TEST(WireletBus, ListenerRemovedDuringADispatchIsSkipped) {
+TEST(WireletBus, ListenerRemovedDuringADispatchIsSkipped)
+{
     PanelBus bus;
     Strings log;
     Probe later{"later", &log, {}};
@@ -139,7 +147,8 @@ TEST(WireletBus, ListenerRemovedDuringADispatchIsSkipped) {
     EXPECT_EQ(log, (Strings{"remover ns.Op|1|word|(null)|x"}));
 }
 
-TEST(WireletBus, ListenerMayRemoveItselfWhileItIsCalled) {
+TEST(WireletBus, ListenerMayRemoveItselfWhileItIsCalled)
+{
     PanelBus bus;
     Strings log;
     Probe once{"once", &log, {}};
@@ -150,11 +159,12 @@ TEST(WireletBus, ListenerMayRemoveItselfWhileItIsCalled) {
     TrmlEvent event = MakeEvent("ns.Op", "x");
     bus.DispatchEvent(&event);
     bus.DispatchEvent(&event);
-    EXPECT_EQ(log, (Strings{"once ns.Op|1|word|(null)|x", "always ns.Op|1|word|(null)|x",
-                            "always ns.Op|1|word|(null)|x"}));
+    EXPECT_EQ(log,
+              (Strings{"once ns.Op|1|word|(null)|x", "always ns.Op|1|word|(null)|x", "always ns.Op|1|word|(null)|x"}));
 }
 
-TEST(WireletBus, ListenerAddedDuringADispatchWaitsForTheNextEvent) {
+TEST(WireletBus, ListenerAddedDuringADispatchWaitsForTheNextEvent)
+{
     PanelBus bus;
     Strings log;
     Probe added{"added", &log, {}};
@@ -169,11 +179,12 @@ TEST(WireletBus, ListenerAddedDuringADispatchWaitsForTheNextEvent) {
     TrmlEvent second = MakeEvent("ns.Op", "2");
     bus.DispatchEvent(&first);
     bus.DispatchEvent(&second);
-    EXPECT_EQ(log, (Strings{"adder ns.Op|1|word|(null)|1", "adder ns.Op|1|word|(null)|2",
-                            "added ns.Op|1|word|(null)|2"}));
+    EXPECT_EQ(log,
+              (Strings{"adder ns.Op|1|word|(null)|1", "adder ns.Op|1|word|(null)|2", "added ns.Op|1|word|(null)|2"}));
 }
 
-TEST(WireletBus, HostInjectionIsDeliveredAndFlagged) {
+TEST(WireletBus, HostInjectionIsDeliveredAndFlagged)
+{
     PanelBus bus;
     Strings log;
     Probe probe{"p", &log, {}};
@@ -183,20 +194,21 @@ TEST(WireletBus, HostInjectionIsDeliveredAndFlagged) {
 
     EXPECT_EQ(log, (Strings{"p ns.OperationClicked|3|click|panel.ext|<op>1</op>",
                             "p ns.OperationClicked|0|(null)|(null)|(null)"}));
-    const std::vector<EventRecord> expected{
-        {"ns.OperationClicked", 3, "click", "panel.ext", "<op>1</op>", true},
-        {"ns.OperationClicked", 0, std::nullopt, std::nullopt, std::nullopt, true}};
+    const std::vector<EventRecord> expected{{"ns.OperationClicked", 3, "click", "panel.ext", "<op>1</op>", true},
+                                            {"ns.OperationClicked", 0, std::nullopt, std::nullopt, std::nullopt, true}};
     EXPECT_EQ(bus.Events(), expected);
 }
 
-TEST(WireletBus, InjectionTakesARecordAndSetsTheHostFlag) {
+TEST(WireletBus, InjectionTakesARecordAndSetsTheHostFlag)
+{
     PanelBus bus;
     EXPECT_EQ(bus.InjectEvent(EventRecord{"ns.Op", 2, "s", std::nullopt, "", false}), wirelet::kOk);
     const std::vector<EventRecord> expected{{"ns.Op", 2, "s", std::nullopt, "", true}};
     EXPECT_EQ(bus.Events(), expected);
 }
 
-TEST(WireletBus, InjectionRefusesTextsWithANulCharacter) {
+TEST(WireletBus, InjectionRefusesTextsWithANulCharacter)
+{
     PanelBus bus;
     Strings log;
     Probe probe{"p", &log, {}};
@@ -207,7 +219,8 @@ TEST(WireletBus, InjectionRefusesTextsWithANulCharacter) {
     EXPECT_TRUE(bus.Events().empty());
 }
 
-TEST(WireletBus, ObserverSeesEveryEventBeforeItsListeners) {
+TEST(WireletBus, ObserverSeesEveryEventBeforeItsListeners)
+{
     PanelBus bus;
     Strings log;
     bus.SetObserver([&](const EventRecord& record) {
@@ -219,8 +232,7 @@ TEST(WireletBus, ObserverSeesEveryEventBeforeItsListeners) {
                     }};
     bus.AddEventListener("ns.Ask", ProbeListener, &answering);
     bus.InjectEvent("ns.Ask", "q");
-    EXPECT_EQ(log, (Strings{"observer ns.Ask host", "answering ns.Ask|0|(null)|(null)|q",
-                            "observer ns.Answer panel"}));
+    EXPECT_EQ(log, (Strings{"observer ns.Ask host", "answering ns.Ask|0|(null)|(null)|q", "observer ns.Answer panel"}));
 
     log.clear();
     bus.SetObserver({});
@@ -228,7 +240,8 @@ TEST(WireletBus, ObserverSeesEveryEventBeforeItsListeners) {
     EXPECT_TRUE(log.empty());
 }
 
-TEST(WireletBus, ExceptionsOfListenersAndObserverStayInsideTheBus) {
+TEST(WireletBus, ExceptionsOfListenersAndObserverStayInsideTheBus)
+{
     PanelBus bus;
     Strings log;
     bus.SetObserver([](const EventRecord&) { throw std::runtime_error("observer"); });
@@ -241,7 +254,8 @@ TEST(WireletBus, ExceptionsOfListenersAndObserverStayInsideTheBus) {
     EXPECT_EQ(log, (Strings{"thrower ns.Op|1|word|(null)|x", "after ns.Op|1|word|(null)|x"}));
 }
 
-TEST(WireletBus, RemoveListenersIfDropsListenersByFunction) {
+TEST(WireletBus, RemoveListenersIfDropsListenersByFunction)
+{
     PanelBus bus;
     Strings log;
     Probe kept{"kept", &log, {}};
@@ -258,7 +272,8 @@ TEST(WireletBus, RemoveListenersIfDropsListenersByFunction) {
     EXPECT_EQ(log, (Strings{"kept ns.A|0|(null)|(null)|x"}));
 }
 
-TEST(WireletBus, ListenersDroppedByPredicateDuringADispatchAreSkipped) {
+TEST(WireletBus, ListenersDroppedByPredicateDuringADispatchAreSkipped)
+{
     PanelBus bus;
     Strings log;
     Probe dropped{"dropped", &log, {}};
@@ -271,7 +286,8 @@ TEST(WireletBus, ListenersDroppedByPredicateDuringADispatchAreSkipped) {
     EXPECT_EQ(log, (Strings{"dropper ns.A|0|(null)|(null)|x"}));
 }
 
-TEST(WireletBus, TakeEventsHandsOverAndClearsTheRecord) {
+TEST(WireletBus, TakeEventsHandsOverAndClearsTheRecord)
+{
     PanelBus bus;
     bus.InjectEvent("ns.A", "1");
     bus.InjectEvent("ns.B", "2");
@@ -285,7 +301,8 @@ TEST(WireletBus, TakeEventsHandsOverAndClearsTheRecord) {
     EXPECT_TRUE(bus.Events().empty());
 }
 
-TEST(WireletBus, ExtensionLoadsAndUnloadsAreRecordedInOrder) {
+TEST(WireletBus, ExtensionLoadsAndUnloadsAreRecordedInOrder)
+{
     PanelBus bus;
     EXPECT_EQ(bus.LoadExtension("panel.one"), wirelet::kOk);
     EXPECT_EQ(bus.LoadExtension(""), wirelet::kOk);
@@ -298,7 +315,8 @@ TEST(WireletBus, ExtensionLoadsAndUnloadsAreRecordedInOrder) {
     EXPECT_TRUE(bus.ExtensionCalls().empty());
 }
 
-TEST(WireletBus, ResetForgetsListenersObserverAndRecords) {
+TEST(WireletBus, ResetForgetsListenersObserverAndRecords)
+{
     PanelBus bus;
     Strings log;
     Probe probe{"p", &log, {}};

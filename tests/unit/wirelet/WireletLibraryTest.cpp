@@ -25,14 +25,16 @@ const std::vector<std::string> kEntryPoints{kWireletLoadExtensionName, kWireletU
 // The five entry points of one loaded file; the file is unloaded at the end.
 class BoundLibrary {
 public:
-    explicit BoundLibrary(const std::string& path) : fModule(platform::LoadModule(path)) {
+    explicit BoundLibrary(const std::string& path) : fModule(platform::LoadModule(path))
+    {
         fLoad = reinterpret_cast<WireletLoadExtensionFn>(Find(kWireletLoadExtensionName));
         fUnload = reinterpret_cast<WireletUnloadExtensionFn>(Find(kWireletUnloadExtensionName));
         fAdd = reinterpret_cast<WireletAddEventListenerFn>(Find(kWireletAddEventListenerName));
         fRemove = reinterpret_cast<WireletRemoveEventListenerFn>(Find(kWireletRemoveEventListenerName));
         fDispatch = reinterpret_cast<WireletDispatchEventFn>(Find(kWireletDispatchEventName));
     }
-    ~BoundLibrary() {
+    ~BoundLibrary()
+    {
         if (fModule != nullptr) {
             platform::FreeModule(fModule);
         }
@@ -60,7 +62,8 @@ protected:
     void TearDown() override { PanelBus::Shared().Reset(); }
 };
 
-TEST_F(WireletLibrary, BothNamesReachOneBus) {
+TEST_F(WireletLibrary, BothNamesReachOneBus)
+{
     BoundLibrary fenn(kAppDir + "/WireletFenn.dll");
     BoundLibrary plain(kAppDir + "/Wirelet.dll");
     ASSERT_TRUE(fenn.IsComplete()) << platform::LastModuleError();
@@ -84,7 +87,8 @@ TEST_F(WireletLibrary, BothNamesReachOneBus) {
     EXPECT_EQ(PanelBus::Shared().ListenerCount(), 0u);
 }
 
-TEST_F(WireletLibrary, FrameworkBundleReachesTheSameBus) {
+TEST_F(WireletLibrary, FrameworkBundleReachesTheSameBus)
+{
     BoundLibrary fenn(kAppDir + "/WireletFenn.dll");
     ASSERT_TRUE(fenn.IsComplete());
     platform::BundleRef bundle = platform::CreateBundle(kAppDir + "/Frameworks/Wirelet.framework");
@@ -103,7 +107,8 @@ TEST_F(WireletLibrary, FrameworkBundleReachesTheSameBus) {
     platform::ReleaseBundle(bundle);
 }
 
-TEST_F(WireletLibrary, HostInjectionReachesAListenerAddedThroughTheLibrary) {
+TEST_F(WireletLibrary, HostInjectionReachesAListenerAddedThroughTheLibrary)
+{
     BoundLibrary fenn(kAppDir + "/WireletFenn.dll");
     ASSERT_TRUE(fenn.IsComplete());
     Strings log;
@@ -115,7 +120,8 @@ TEST_F(WireletLibrary, HostInjectionReachesAListenerAddedThroughTheLibrary) {
     EXPECT_TRUE(PanelBus::Shared().Events()[0].fFromHost);
 }
 
-TEST_F(WireletLibrary, ListenerAnswersThroughTheOtherNameWhileItIsCalled) {
+TEST_F(WireletLibrary, ListenerAnswersThroughTheOtherNameWhileItIsCalled)
+{
     BoundLibrary fenn(kAppDir + "/WireletFenn.dll");
     BoundLibrary plain(kAppDir + "/Wirelet.dll");
     ASSERT_TRUE(fenn.IsComplete() && plain.IsComplete());
@@ -134,7 +140,8 @@ TEST_F(WireletLibrary, ListenerAnswersThroughTheOtherNameWhileItIsCalled) {
     EXPECT_EQ(PanelBus::Shared().Events(), expected);
 }
 
-TEST_F(WireletLibrary, SameRegistrationThroughBothNamesIsCalledTwice) {
+TEST_F(WireletLibrary, SameRegistrationThroughBothNamesIsCalledTwice)
+{
     BoundLibrary fenn(kAppDir + "/WireletFenn.dll");
     BoundLibrary plain(kAppDir + "/Wirelet.dll");
     ASSERT_TRUE(fenn.IsComplete() && plain.IsComplete());
@@ -151,7 +158,8 @@ TEST_F(WireletLibrary, SameRegistrationThroughBothNamesIsCalledTwice) {
     EXPECT_EQ(log, (Strings{"p ns.Op|1|word|(null)|x"}));
 }
 
-TEST_F(WireletLibrary, EntryPointsRefuseNullArguments) {
+TEST_F(WireletLibrary, EntryPointsRefuseNullArguments)
+{
     BoundLibrary fenn(kAppDir + "/WireletFenn.dll");
     ASSERT_TRUE(fenn.IsComplete());
     Probe probe;
@@ -168,7 +176,8 @@ TEST_F(WireletLibrary, EntryPointsRefuseNullArguments) {
     EXPECT_EQ(PanelBus::Shared().ListenerCount(), 0u);
 }
 
-TEST_F(WireletLibrary, ExtensionCallsThroughTheLibraryAreRecorded) {
+TEST_F(WireletLibrary, ExtensionCallsThroughTheLibraryAreRecorded)
+{
     BoundLibrary plain(kAppDir + "/Wirelet.dll");
     ASSERT_TRUE(plain.IsComplete());
     EXPECT_EQ(plain.fLoad("panel.ext"), 0);
@@ -178,13 +187,15 @@ TEST_F(WireletLibrary, ExtensionCallsThroughTheLibraryAreRecorded) {
     EXPECT_EQ(PanelBus::Shared().ExtensionCalls(), expected);
 }
 
-TEST_F(WireletLibrary, ModuleFileNameOfTheLoadedLibraryIsItsPath) {
+TEST_F(WireletLibrary, ModuleFileNameOfTheLoadedLibraryIsItsPath)
+{
     BoundLibrary fenn(kAppDir + "/WireletFenn.dll");
     ASSERT_NE(fenn.fModule, nullptr);
     EXPECT_EQ(platform::ModuleFileName(fenn.fModule), kAppDir + "/WireletFenn.dll");
 }
 
-TEST_F(WireletLibrary, EachTestVariantLacksExactlyItsOneEntryPoint) {
+TEST_F(WireletLibrary, EachTestVariantLacksExactlyItsOneEntryPoint)
+{
     for (const std::string& omitted : kEntryPoints) {
         const std::string folder = kTestLibsDir + "/no-" + omitted;
         for (const char* file : {"/WireletFenn.dll", "/Wirelet.dll"}) {
@@ -206,7 +217,8 @@ TEST_F(WireletLibrary, EachTestVariantLacksExactlyItsOneEntryPoint) {
     }
 }
 
-TEST_F(WireletLibrary, TestVariantReachesTheSameBus) {
+TEST_F(WireletLibrary, TestVariantReachesTheSameBus)
+{
     BoundLibrary fenn(kAppDir + "/WireletFenn.dll");
     BoundLibrary noDispatch(kTestLibsDir + "/no-WireletDispatchEvent/Wirelet.dll");
     ASSERT_TRUE(fenn.IsComplete());
