@@ -1,12 +1,8 @@
 #include "TalvexGlimtUIController.h"
 
-#include "AppContext.h"
-#include "CropSettings.h"
-#include "CutOutputPaths.h"
 #include "Edition.h"
 #include "PanelNames.h"
 #include "PanelPayloads.h"
-#include "TalvexPluginDialogPlugin.h"
 
 namespace {
 
@@ -20,17 +16,9 @@ TalvexGlimtUIController::~TalvexGlimtUIController() = default;
 
 void TalvexGlimtUIController::Init()
 {
-    {
-        // The preference store is read on the plug-in's behalf.
-        const AppContext appContext(gPlugin ? gPlugin->GetPluginRef() : nullptr);
-        LoadCropSettings();
-    }
-    // The output side's start-up: the cutting application's path, then the cut data file name. The macOS
-    // feature set writes no cut data file.
-    if (!kMacEdition) {
-        FindTalvexPath();
-        MakeCutFileName();
-    }
+    InitCropSettings();
+    // The macOS feature set writes no cut data file.
+    if (!kMacEdition) InitCutOutput();
 }
 
 int32_t TalvexGlimtUIController::LoadExtension() { return GlimtUIController::LoadExtension(); }

@@ -69,8 +69,13 @@ public:
     void SetCutConditions(const pd::UnicodeString& payload);
 
 private:
-    // Fills the model tables and the crop settings, from the host's preference store where it holds them.
+    // Fills the model tables and the crop settings, from the host's preference store where it holds them, then
+    // starts the output side.
     void Init();
+    // Each side's start-up, defined beside that side: the crop settings from the preference store, and the
+    // cutting application's path with the cut data file name.
+    void InitCropSettings();
+    void InitCutOutput();
     // Sends the event with scope 1 and no addressed extension; the result of the dispatch is not acted upon.
     void SendPanelEvent(const PanelEventName& event, const std::string& payload) const;
     // The senders of the preview information and of a message number.

@@ -1,7 +1,7 @@
 // Opening a document with the desktop's opener (ShellExecute "open") on Linux: $PENDRAKE_OPENER, a program path,
 // when set, otherwise xdg-open, started with the document as its one argument.
+#include "StartDetached.h"
 #include "platform/Platform.h"
-#include "platform/posix/StartDetached.h"
 
 #include <cstdlib>
 #include <vector>

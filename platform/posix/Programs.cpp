@@ -1,7 +1,7 @@
 // Starting a program from a command line (WinExec) on Linux: the line is split into arguments and the first one
 // is started directly, without a shell.
+#include "StartDetached.h"
 #include "platform/Platform.h"
-#include "platform/posix/StartDetached.h"
 
 #include <vector>
 

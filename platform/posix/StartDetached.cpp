@@ -2,7 +2,7 @@
 // close-on-exec pipe tells the caller whether the exec succeeded: it reaches end of file when the exec closed it,
 // or carries the errno of a failed fork or exec. Between fork and exec only async-signal-safe calls are made, as
 // the host may run other threads.
-#include "platform/posix/StartDetached.h"
+#include "StartDetached.h"
 
 #include <errno.h>
 #include <fcntl.h>
