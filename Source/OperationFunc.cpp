@@ -2,7 +2,6 @@
 #include <new>
 
 #include "AppContext.h"
-#include "ErrorFirewall.h"
 #include "TalvexGlimtUIController.h"
 #include "TalvexPluginDialogPlugin.h"
 #include "pendrake/IPDError.h"
@@ -28,7 +27,7 @@ void ReportListenerError(ZBErr code) noexcept
 extern "C" void OperationFunc(const trml::event::Event* event, void* context)
 {
     if (!event || !context) return;
-    const ZBErr result = CodeOfWork([&] {
+    const ZBErr result = pd::CodeOfWork([&] {
         const AppContext appContext(gPlugin ? gPlugin->GetPluginRef() : nullptr);
         static_cast<TalvexGlimtUIController*>(context)->ExecuteCommand(event);
         return kNoErr;

@@ -62,14 +62,8 @@ ZBErr TalvexPluginDialogPlugin::ShutdownPlugin(ZBInterfaceMessage* message)
 
 ZBErr TalvexPluginDialogPlugin::Message(const char* caller, const char* selector, void* message)
 {
-    ZBErr result = kNoErr;
-    try {
-        result = Plugin::Message(caller, selector, message);
-    } catch (const pd::Error& error) {
-        result = error.Code();
-    } catch (...) {
-        result = kCantHappenErr;
-    }
+    // An allocation failure is reported as '!MEM' like everywhere else, not as an unexpected exception.
+    const ZBErr result = pd::CodeOfWork([&] { return Plugin::Message(caller, selector, message); });
     if (result == kNoErr || result == kUnhandledMsgErr) return kNoErr;
     ReportError(result, caller, selector, message);
     return result;

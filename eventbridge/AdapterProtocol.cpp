@@ -1,9 +1,9 @@
 #include "AdapterProtocol.h"
 
 #include "AdapterState.h"
-#include "ContainFailure.h"
 #include "EventPayloads.h"
 #include "HostEventNames.h"
+#include "pendrake/IPDError.h"
 
 namespace {
 
@@ -15,7 +15,7 @@ template <typename Work>
 void Serve(const TrmlEvent* event, Work&& work) noexcept
 {
     if (!event) return;
-    ContainFailure([&] {
+    pd::CodeOfWork([&] {
         work(*event);
         return kNoErr;
     });

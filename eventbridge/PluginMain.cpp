@@ -3,8 +3,8 @@
 #include "AdapterLifecycle.h"
 #include "AdapterProtocol.h"
 #include "AdapterState.h"
-#include "ContainFailure.h"
 #include "NotifierForwarding.h"
+#include "pendrake/IPDError.h"
 #include "pendrake/PDNotifier.h"
 #include "pendrake/ZBBasic.h"
 
@@ -32,9 +32,9 @@ extern "C" [[gnu::visibility("default")]] ZBErr PluginMain(const char* caller, c
 
     if (is(caller, kZBInterfaceCaller)) {
         const auto& interfaceMessage = *static_cast<const ZBInterfaceMessage*>(message);
-        if (is(selector, kZBStartupSelector)) return ContainFailure([&] { return AdapterStartup(interfaceMessage); });
+        if (is(selector, kZBStartupSelector)) return pd::CodeOfWork([&] { return AdapterStartup(interfaceMessage); });
         if (is(selector, kZBShutdownSelector)) {
-            ContainFailure([&] {
+            pd::CodeOfWork([&] {
                 AdapterShutdown(interfaceMessage);
                 return kNoErr;
             });
@@ -42,7 +42,7 @@ extern "C" [[gnu::visibility("default")]] ZBErr PluginMain(const char* caller, c
         return kNoErr;
     }
     if (is(caller, kPDNotifierCaller) && is(selector, kPDNotifySelector)) {
-        ContainFailure([&] {
+        pd::CodeOfWork([&] {
             HandleNotification(*static_cast<const PDNotifierMessage*>(message));
             return kNoErr;
         });

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <type_traits>
 
-#include "ContainFailure.h"
+#include "pendrake/IPDError.h"
 #include "pendrake/IPDFilePath.h"
 
 namespace {
@@ -27,7 +27,7 @@ ZBErr SDKWirelet::Load(const PDFoldersSuite4* folders) noexcept
 {
     Unload();
     // The path wrappers throw on a failing host call; that counts as a library that could not be loaded.
-    if (const ZBErr error = ContainFailure([&] { return LoadModuleFile(folders); })) return error;
+    if (const ZBErr error = pd::CodeOfWork([&] { return LoadModuleFile(folders); })) return error;
     return BindEntryPoints();
 }
 

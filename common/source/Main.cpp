@@ -7,7 +7,6 @@
 #include <new>
 
 #include "Edition.h"
-#include "ErrorFirewall.h"
 #include "Plugin.h"
 #include "Suites.h"
 #include "pendrake/IPDError.h"
@@ -85,7 +84,7 @@ ZBErr RouteMessage(const char* caller, const char* selector, void* message)
 
 extern "C" ZBErr PluginMain(const char* caller, const char* selector, void* message)
 {
-    return CodeOfWork([&]() -> ZBErr {
+    return pd::CodeOfWork([&]() -> ZBErr {
         // Every message record starts with the common header; without one there is nothing to act on.
         if (!message) return kBadParameterErr;
         return RouteMessage(caller, selector, message);

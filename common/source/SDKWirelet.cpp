@@ -4,7 +4,6 @@
 #include <new>
 #include <type_traits>
 
-#include "ErrorFirewall.h"
 #include "pendrake/IPDError.h"
 #include "pendrake/IPDFilePath.h"
 
@@ -60,7 +59,7 @@ Fn AsEntryPoint(void* symbol) noexcept
 ZBErr SDKWirelet::Load(const PDFoldersSuite5* folders) noexcept
 {
     Unload();
-    if (const ZBErr error = CodeOfWork([&] { return LoadLibrary(folders); })) return error;
+    if (const ZBErr error = pd::CodeOfWork([&] { return LoadLibrary(folders); })) return error;
     return BindEntryPoints();
 }
 
