@@ -25,6 +25,7 @@ void OfferRuntimeSuite(SuiteRegistry& registry);
 void OfferDocumentSuite(SuiteRegistry& registry);
 void OfferArtSuite(SuiteRegistry& registry);
 void OfferPathSuite(SuiteRegistry& registry);
+void OfferPathConstructionSuite(SuiteRegistry& registry);
 void OfferPathStyleSuite(SuiteRegistry& registry);
 void OfferTagSuite(SuiteRegistry& registry);
 void OfferMatchingArtSuite(SuiteRegistry& registry);
@@ -51,6 +52,7 @@ inline void OfferCoreSuites(SuiteRegistry& registry)
     OfferDocumentSuite(registry);
     OfferArtSuite(registry);
     OfferPathSuite(registry);
+    OfferPathConstructionSuite(registry);
     OfferPathStyleSuite(registry);
     OfferTagSuite(registry);
     OfferMatchingArtSuite(registry);

@@ -10,7 +10,6 @@ namespace {
 constexpr auto kNoDocument = [](auto...) -> ZBErr { return kNoDocumentErr; };
 
 const PDMenuSuite11 kMenu = {kNoDocument, kNoDocument};
-const PDPathConstructionSuite4 kPathConstruction = {kNoDocument};
 const PDExpandSuite4 kExpand = {kNoDocument};
 const PDRasterSuite10 kRaster = {kNoDocument};
 const PDPathfinderSuite6 kPathfinder = {kNoDocument};
@@ -28,8 +27,6 @@ void OfferBoth(SuiteRegistry& registry, const char* name, int32_t windows, int32
 void OfferDocumentSuitesPending(SuiteRegistry& registry)
 {
     OfferBoth(registry, kPDMenuSuite, kPDMenuSuiteVersion11, kPDMenuSuiteVersion1010, &kMenu);
-    OfferBoth(registry, kPDPathConstructionSuite, kPDPathConstructionSuiteVersion4, kPDPathConstructionSuiteVersion1003,
-              &kPathConstruction);
     OfferBoth(registry, kPDExpandSuite, kPDExpandSuiteVersion4, kPDExpandSuiteVersion1003, &kExpand);
     OfferBoth(registry, kPDRasterSuite, kPDRasterSuiteVersion10, kPDRasterSuiteVersion1009, &kRaster);
     OfferBoth(registry, kPDPathfinderSuite, kPDPathfinderSuiteVersion6, kPDPathfinderSuiteVersion1005, &kPathfinder);

@@ -89,6 +89,40 @@ bool StartProgram(const std::string& commandLine, int showCommand) noexcept;
 // otherwise xdg-open, started like StartProgram with the document as its one argument. True when started.
 bool OpenWithDesktop(const std::string& document) noexcept;
 
+// File-system references, the stand-in for FSRef with FSPathMakeRef / FSMakeFSRefUnicode / FSDeleteObject /
+// FSCreateFileUnicode: a reference names an object that existed when the reference was made. Relative paths are
+// resolved against the process's current directory when the reference is made. Names inside a folder are UTF-16
+// (the system's Unicode names); empty names, ".", "..", names holding "/" or NUL and unpaired surrogates are
+// refused.
+struct FileSystemRef {
+    std::string path;  // absolute, UTF-8
+};
+// False when nothing exists at path. *isFolder, when given, tells whether it is a folder.
+bool MakeFileSystemRef(const std::string& path, FileSystemRef& ref, bool* isFolder) noexcept;
+// The reference of the existing object name inside folder; false when there is none or the name is refused.
+bool MakeChildRef(const FileSystemRef& folder, const std::u16string& name, FileSystemRef& ref) noexcept;
+// Deletes a file or an empty folder; false when it cannot.
+bool DeleteObject(const FileSystemRef& ref) noexcept;
+// Creates a new empty file name in folder and stores its reference; false when it exists already or cannot be
+// made.
+bool CreateFileIn(const FileSystemRef& folder, const std::u16string& name, FileSystemRef& ref) noexcept;
+
+// Forks (FSOpenFork with the data fork / FSWriteFork / FSCloseFork): the data fork is the file itself, opened
+// for writing from its start, with every write going on at the current position. A fork is a FileHandle,
+// written and closed with WriteFileBytes and CloseFile. kInvalidFile when the file cannot be opened.
+inline constexpr int8_t kForkWritePermission = 2;
+FileHandle OpenDataFork(const FileSystemRef& file, int8_t permissions) noexcept;
+
+// The system version, the stand-in for Gestalt with the selector 'sysv': a BCD value such as 0x1090 for 10.9.
+// On Linux the environment variable PENDRAKE_SYSTEM_VERSION (hexadecimal with 0x, or decimal) sets it, for tests;
+// otherwise 0x1090. False when the variable holds no such number.
+bool SystemVersion(int32_t& version) noexcept;
+
+// Opens an application bundle (LSOpenFSRef with no document): the bundle is a folder whose program is
+// Contents/MacOS/<the folder's name without its extension>, started like StartProgram with no arguments. True
+// when the program was started.
+bool OpenApplication(const FileSystemRef& bundle) noexcept;
+
 // The full path of the module that holds address (GetModuleFileName of the calling module); empty when unknown.
 std::string ModulePathOfAddress(const void* address);
 
