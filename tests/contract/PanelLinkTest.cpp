@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "../support/MarkplugHost.h"
+#include "MarkplugHost.h"
 #include "pendrake/PDSuites.h"
 
 using testing_support::kOperationClicked;
