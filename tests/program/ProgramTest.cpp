@@ -39,21 +39,26 @@ TEST_F(Program, WrongUsageExitsWithTwoAndTheUsage)
     EXPECT_NE(help.fOut.find("Exit codes: 0 success, 1 a file, a plug-in or a panel line failed, 2 wrong usage."),
               std::string::npos);
 
+    // The usage shown is that of the command line's subcommand, or the program's.
+    const std::string runHelp = Pendrake({"run", "--help"}).fOut;
+    const std::string panelHelp = Pendrake({"panel", "--help"}).fOut;
+    ASSERT_EQ(runHelp.rfind("the main job on ARTWORK.svg", 0), 0u) << runHelp;
     struct Case {
         std::vector<std::string> arguments;
         std::string message;
+        const std::string& usage;
     };
     for (const Case& each : std::vector<Case>{
-             {{}, "A subcommand is required"},
-             {{"paint"}, "The following argument was not expected: paint"},
-             {{"run"}, "artwork is required"},
-             {{"run", "a.svg", "--crop-count", "5"}, "--crop-count: 5 not in {3,4}"},
-             {{"panel", "a.svg", "--edition", "linux"}, "--edition: linux not in {windows,macos}"},
+             {{}, "A subcommand is required", help.fOut},
+             {{"paint"}, "A subcommand is required", help.fOut},  // not a subcommand
+             {{"run"}, "artwork is required", runHelp},
+             {{"run", "a.svg", "--crop-count", "5"}, "--crop-count: 5 not in {3,4}", runHelp},
+             {{"panel", "a.svg", "--edition", "linux"}, "--edition: linux not in {windows,macos}", panelHelp},
          }) {
         const ProgramResult result = Pendrake(each.arguments);
         EXPECT_EQ(result.fExitCode, 2) << each.message;
         EXPECT_EQ(result.fOut, "");
-        EXPECT_EQ(result.fErr, "pendrake: " + each.message + "\n\n" + help.fOut);
+        EXPECT_EQ(result.fErr, "pendrake: " + each.message + "\n\n" + each.usage);
     }
 }
 
@@ -63,20 +68,22 @@ TEST_F(Program, AFileThatCannotBeReadExitsWithOne)
     const ProgramResult panel = Pendrake({"panel", absent});
     EXPECT_EQ(panel.fExitCode, 1);
     EXPECT_EQ(panel.fOut, "");
-    EXPECT_EQ(panel.fErr, "pendrake: " + absent + ":0:0: cannot read the file\n");
+    EXPECT_EQ(panel.fErr, "pendrake: " + absent + ": cannot open the file: No such file or directory\n");
 
-    std::ofstream(Path("bad.svg")) << "<svg xmlns='http://www.w3.org/2000/svg'>\n  <use href='#a'/>\n</svg>\n";
+    std::ofstream(Path("bad.svg"))
+        << "<svg xmlns='http://www.w3.org/2000/svg' width='10' height='10'>\n  <use href='#a'/>\n</svg>\n";
     const ProgramResult run = Pendrake({"run", Path("bad.svg"), "--save", Path("out.svg")});
     EXPECT_EQ(run.fExitCode, 1);
     EXPECT_EQ(run.fOut, "");
-    EXPECT_EQ(run.fErr, "pendrake: " + Path("bad.svg") + ":2:3: <use> is not supported\n");
+    EXPECT_EQ(run.fErr, "pendrake: " + Path("bad.svg") + ":2:3: <use> cannot be represented in the document\n");
     EXPECT_FALSE(fs::exists(Path("out.svg")));
 
     std::ofstream(Path("prefs.ini")) << "[TalvexPluginDialog]\nkQRW_cropCount\n";
     const ProgramResult prefs =
         Pendrake({"run", std::string(MARKPLUG_SOURCE_DIR) + "/examples/sign.svg", "--prefs", Path("prefs.ini")});
     EXPECT_EQ(prefs.fExitCode, 1);
-    EXPECT_EQ(prefs.fErr, "pendrake: " + Path("prefs.ini") + ":2: expected \"key = value\", \"[section]\" or \"# comment\"\n");
+    EXPECT_EQ(prefs.fErr,
+              "pendrake: " + Path("prefs.ini") + ":2: expected \"key = value\", \"[section]\" or \"# comment\"\n");
 }
 
 TEST_F(Program, TheSampleJobIsReadByTheCuttingApplicationWithoutAProblem)
@@ -87,9 +94,9 @@ TEST_F(Program, TheSampleJobIsReadByTheCuttingApplicationWithoutAProblem)
     fs::copy_file(TALVEX_STANDIN, installed);
     fSandbox.SetRegistryPath(true, installed.string());
 
-    const ProgramResult run = Pendrake({"run", std::string(MARKPLUG_SOURCE_DIR) + "/examples/sign.svg", "--prefs",
-                                        "/dev/null", "--cut", "border,badge-ring,star,dot-left,dot-right",
-                                        "--perforate", "wave", "--save", Path("sign-cut.svg")});
+    const ProgramResult run =
+        Pendrake({"run", std::string(MARKPLUG_SOURCE_DIR) + "/examples/sign.svg", "--prefs", "/dev/null", "--cut",
+                  "border,badge-ring,star,dot-left,dot-right", "--perforate", "wave", "--save", Path("sign-cut.svg")});
     EXPECT_EQ(run.fExitCode, 0) << run.fErr;
     EXPECT_EQ(run.fErr, "");
     const std::string cutFile = fSandbox.CutFile();
@@ -99,7 +106,12 @@ TEST_F(Program, TheSampleJobIsReadByTheCuttingApplicationWithoutAProblem)
     // The application runs on its own: wait (bounded) for its log.
     const fs::path log = installed.parent_path() / "last-cut.log";
     for (int i = 0; i < 2000 && !fs::exists(log); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    EXPECT_EQ(FileText(log), "");
+    EXPECT_EQ(FileText(log), "cut data file: " + cutFile +
+                                 "\npaths: 6 (cut lines 5, perforation lines 1)\n"
+                                 "crop marks: radius 14.173228 14.173228, W 481.889764, L 566.929134, X 28.346457, "
+                                 "Y 56.692913, count 4\n"
+                                 "crop-mark layout: four marks: bottom-left, bottom-right, top-left, top-right\n"
+                                 "problems: 0\n");
 }
 
 }  // namespace

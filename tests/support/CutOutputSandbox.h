@@ -5,6 +5,7 @@
 #define TESTS_SUPPORT_CUTOUTPUTSANDBOX_H
 
 #include <cstddef>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,7 @@ private:
     std::string fFolder;
     std::string fTempFolder;
     std::string fRecords;
+    std::map<std::string, std::string> fSavedVariables;  // the environment variables as they were before
 };
 
 // The bytes of a file; empty when it cannot be read.
