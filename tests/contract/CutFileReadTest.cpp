@@ -34,10 +34,10 @@ TEST_P(CutFileRead, EveryPathShapeAndPerforationLineIsRead)
         fHost.Click(Payload(6));
         ASSERT_FALSE(CropMarks(fDocument).empty());
     }
-    AddPath(fDocument, {{0, 0}, {100, 0}, {50, 80}}, true);  // closed
-    AddPath(fDocument, {{10, 20}, {30, 40}}, false, false);  // open, not filled
-    AddPath(fDocument, {{7, 8}});                            // one anchor, open
-    AddPath(fDocument, {{9, 9}}, true);                      // one anchor, closed
+    AddPath(fDocument, {{0, 0}, {100, 0}, {50, 80}}, true);                           // closed
+    AddPath(fDocument, {{10, 20}, {30, 40}}, false, false).style.strokePaint = true;  // open, stroked only
+    AddPath(fDocument, {{7, 8}});                                                     // one anchor, open
+    AddPath(fDocument, {{9, 9}}, true);                                               // one anchor, closed
     host::Art& curve = AddPath(fDocument, {{0, 0}, {60, 0}, {60, 60}});
     curve.segments[0].out = {10, 20};
     curve.segments[1].in = {50, -20};
@@ -62,13 +62,17 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         Marks{"None", "", "crop marks: none\n"},
         Marks{"HangingFromThePageTop",
-              Payload(10, {{"W", "150"}, {"L", "250"}, {"X", "25"}, {"Y", "6"}, {"MachineType", "0"}}), ""},
+              Payload(10, {{"W", "150"}, {"L", "250"}, {"X", "25"}, {"Y", "6"}, {"MachineType", "0"}}),
+              "crop marks: radius 14.173228 14.173228, W 425.196850, L 708.661417, X 70.866142, Y 17.007874, count 0\n"
+              "crop-mark layout: three marks: top-left, top-right, bottom-left\n"},
         Marks{"ThreeStandingOnThePageBottom",
               Payload(10,
                       {{"W", "170"}, {"L", "200"}, {"X", "10"}, {"Y", "20"}, {"MachineType", "8"}, {"CropCount", "3"}}),
-              ""},
+              "crop marks: radius 14.173228 14.173228, W 481.889764, L 566.929134, X 28.346457, Y 56.692913, count 3\n"
+              "crop-mark layout: three marks: bottom-left, bottom-right, top-left\n"},
         Marks{"FourStandingOnThePageBottom",
               Payload(10,
                       {{"W", "170"}, {"L", "200"}, {"X", "10"}, {"Y", "20"}, {"MachineType", "8"}, {"CropCount", "4"}}),
-              ""}),
+              "crop marks: radius 14.173228 14.173228, W 481.889764, L 566.929134, X 28.346457, Y 56.692913, count 4\n"
+              "crop-mark layout: four marks: bottom-left, bottom-right, top-left, top-right\n"}),
     [](const testing::TestParamInfo<Marks>& param) { return std::string(param.param.name); });
