@@ -1,8 +1,8 @@
 // Bad input at markplug's entry point never crashes the host.
 #include <gtest/gtest.h>
 
-#include "../support/ElfDynamicSymbols.h"
-#include "../support/MarkplugHost.h"
+#include "ElfDynamicSymbols.h"
+#include "MarkplugHost.h"
 #include "pendrake/PDSuites.h"
 
 using testing_support::MarkplugHost;

@@ -3,7 +3,7 @@
 
 #include <filesystem>
 
-#include "../support/EventbridgeHost.h"
+#include "EventbridgeHost.h"
 #include "pendrake/PDSuites.h"
 
 using testing_support::AdapterType;

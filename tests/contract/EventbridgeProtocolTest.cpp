@@ -1,7 +1,7 @@
 // Panels talking to eventbridge through the panel service substitute: subscriptions, answers, forwarding.
 #include <gtest/gtest.h>
 
-#include "../support/EventbridgeHost.h"
+#include "EventbridgeHost.h"
 #include "pendrake/PDSuites.h"
 
 using testing_support::AdapterType;

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "../support/MarkplugHost.h"
+#include "MarkplugHost.h"
 #include "pendrake/PDSuites.h"
 
 using testing_support::kOperationClicked;
@@ -89,3 +89,43 @@ TEST_P(PanelLink, LibraryWithoutListenerRegistrationNeverHearsThePanel)
 }
 
 INSTANTIATE_TEST_SUITE_P(Editions, PanelLink, testing::Values("windows", "macos"));
+
+// A wrapper call that fails inside a panel event throws pd::Error up to the listener's firewall: the event ends
+// there, nothing escapes to the panel service, every host object the event made is given back, and the next
+// event is handled as usual.
+TEST_P(PanelLink, AHostCallFailingInsideAnEventEndsOnlyThatEvent)
+{
+    MarkplugHost h(GetParam());
+    ASSERT_EQ(h.StartAndConnect(), kNoErr);
+    const std::string settings =
+        "<payload><operation>10</operation><X>30</X><Y>40</Y><W>100</W><L>120</L><MachineType>8</MachineType>"
+        "<CropCount>4</CropCount></payload>";
+    const auto corner = [&h] {
+        h.Bus().ClearEvents();
+        h.Click("<payload><operation>11</operation></payload>");
+        return h.Bus().Events().back().fData.value_or("(none)");
+    };
+    const std::string before = corner();
+
+    h.Host().GetFaults().FailCall("Substring", kCantHappenErr, 1);  // reading the payload's operation
+    EXPECT_NO_THROW(h.Click(settings));
+    EXPECT_EQ(corner(), before);
+    EXPECT_EQ(h.Host().Strings().Live(), 0u);
+    EXPECT_EQ(h.Host().ContextDepth(), 0u);
+
+    h.Host().GetFaults().FailCall("NewString", kOutOfMemoryErr, 1);  // the payload itself
+    EXPECT_NO_THROW(h.Click(settings));
+    EXPECT_EQ(corner(), before);
+    EXPECT_EQ(h.Host().Strings().Live(), 0u);
+
+    h.Click(settings);
+    // X 30 mm, Y 40 mm, W 100 mm, L 120 mm; four marks (Windows) move the frame by a further 5 mm.
+    EXPECT_EQ(corner(), GetParam() == "windows"
+                            ? "<payload><CropCorner><LEFT>113.386</LEFT><TOP>481.89</TOP><RIGHT>396.85</RIGHT>"
+                              "<BOTTOM>141.732</BOTTOM><X>-85.0394</X><Y>-113.386</Y></CropCorner></payload>"
+                            : "<payload><CropCorner><LEFT>99.2126</LEFT><TOP>467.717</TOP><RIGHT>382.677</RIGHT>"
+                              "<BOTTOM>127.559</BOTTOM><X>-85.0394</X><Y>-113.386</Y></CropCorner></payload>");
+    EXPECT_TRUE(h.Host().GetChecks().Violations().empty());
+    EXPECT_EQ(h.Host().Shutdown(h.Plugin()), kNoErr);
+    EXPECT_EQ(h.Leftovers(), "");
+}

@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "../support/MarkplugHost.h"
+#include "MarkplugHost.h"
 #include "host/Document.h"
 #include "pendrake/ZBErrors.h"
 

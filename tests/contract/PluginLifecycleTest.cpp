@@ -1,7 +1,7 @@
 // markplug's life cycle through its entry point, loaded by the host substitute.
 #include <gtest/gtest.h>
 
-#include "../support/MarkplugHost.h"
+#include "MarkplugHost.h"
 #include "pendrake/PDSuites.h"
 
 using testing_support::MarkplugHost;

@@ -1,8 +1,8 @@
 // markplug and eventbridge loaded from the one plug-in folder into one host, on one panel service.
 #include <gtest/gtest.h>
 
-#include "../support/EventbridgeHost.h"
-#include "../support/MarkplugHost.h"
+#include "EventbridgeHost.h"
+#include "MarkplugHost.h"
 #include "host/PanelLink.h"
 #include "pendrake/PDSuites.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "StandinRun.h"
+#include "ProgramRun.h"
 #include "TempFolder.h"
 
 namespace {

@@ -22,9 +22,20 @@ std::string* Text(PDUnicodeStringRef ref) { return reinterpret_cast<std::string*
 PDUnicodeStringRef Ref(std::string* text) { return reinterpret_cast<PDUnicodeStringRef>(text); }
 std::string* PathText(PDFilePathRef ref) { return reinterpret_cast<std::string*>(ref); }
 
+// The code injected for the string operation, or 0; an injected code is returned once.
+ZBErr InjectedStringError(const char* operation)
+{
+    const auto found = gState.stringErrors.find(operation);
+    if (found == gState.stringErrors.end()) return kNoErr;
+    const ZBErr code = found->second;
+    gState.stringErrors.erase(found);
+    return code;
+}
+
 ZBErr NewString(const char* bytes, int32_t length, int32_t encoding, PDUnicodeStringRef* string)
 {
     if (!string) return kBadParameterErr;
+    if (const ZBErr code = InjectedStringError("NewString")) return code;
     std::string text = bytes ? (length < 0 ? std::string(bytes) : std::string(bytes, static_cast<size_t>(length))) : "";
     Log("NewString " + std::to_string(encoding) + " " + text);
     *string = Ref(new std::string(std::move(text)));
@@ -56,6 +67,7 @@ ZBErr FindString(PDUnicodeStringRef string, PDUnicodeStringRef text, int32_t fro
 }
 ZBErr Substring(PDUnicodeStringRef string, int32_t position, int32_t count, PDUnicodeStringRef* part)
 {
+    if (const ZBErr code = InjectedStringError("Substring")) return code;
     const std::string& text = *Text(string);
     const std::size_t from = std::min(static_cast<std::size_t>(position < 0 ? 0 : position), text.size());
     *part = Ref(new std::string(text.substr(from, count < 0 ? std::string::npos : static_cast<std::size_t>(count))));

@@ -17,6 +17,7 @@ struct HostState {
     std::map<std::string, ZBErr> releaseErrors;         // suite name -> code returned by ReleaseSuite
     std::map<std::string, ZBErr> notifierErrors;        // notifier type -> code returned by AddNotifier
     std::map<std::string, PDNotifierHandle> notifiers;  // notifier type -> the handle handed out
+    std::map<std::string, ZBErr> stringErrors;          // "NewString" or "Substring" -> code returned, once
     std::string folder;                                 // what FindFolder gives; empty: kNoSuchFolderErr
     int liveStrings = 0;
     int livePaths = 0;

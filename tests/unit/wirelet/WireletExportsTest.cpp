@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "../../support/ElfDynamicSymbols.h"
+#include "ElfDynamicSymbols.h"
 #include "platform/Platform.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "StandinRun.h"
+#include "ProgramRun.h"
 
 #include <errno.h>
 #include <fcntl.h>

@@ -15,6 +15,8 @@ namespace fs = std::filesystem;
 namespace testing_support {
 namespace {
 
+constexpr const char* kVariables[] = {"TMPDIR", "PENDRAKE_REGISTRY_HKCU", "PENDRAKE_REGISTRY_HKLM", "PENDRAKE_OPENER",
+                                      "MARKPLUG_RECORD_DIR"};
 constexpr char kKeyFolder[] = "Software/Varrow KT Corporation/Talvex/Folder";
 
 std::string MakeSandboxFolder()
@@ -33,6 +35,8 @@ CutOutputSandbox::CutOutputSandbox(const std::string& tempFolderName)
     fs::create_directories(fRecords);
     fs::create_directories(fFolder + "/hkcu");
     fs::create_directories(fFolder + "/hklm");
+    for (const char* name : kVariables)
+        if (const char* value = getenv(name)) fSavedVariables[name] = value;
     setenv("TMPDIR", fTempFolder.c_str(), 1);
     setenv("PENDRAKE_REGISTRY_HKCU", (fFolder + "/hkcu").c_str(), 1);
     setenv("PENDRAKE_REGISTRY_HKLM", (fFolder + "/hklm").c_str(), 1);
@@ -42,9 +46,14 @@ CutOutputSandbox::CutOutputSandbox(const std::string& tempFolderName)
 
 CutOutputSandbox::~CutOutputSandbox()
 {
-    for (const char* name :
-         {"TMPDIR", "PENDRAKE_REGISTRY_HKCU", "PENDRAKE_REGISTRY_HKLM", "PENDRAKE_OPENER", "MARKPLUG_RECORD_DIR"})
-        unsetenv(name);
+    // What was set before comes back: the next sandbox of the process lies in the same temporary folder.
+    for (const char* name : kVariables) {
+        const auto saved = fSavedVariables.find(name);
+        if (saved == fSavedVariables.end())
+            unsetenv(name);
+        else
+            setenv(name, saved->second.c_str(), 1);
+    }
     std::error_code error;
     fs::permissions(fTempFolder, fs::perms::owner_all, error);
     fs::remove_all(fFolder, error);

@@ -1,6 +1,6 @@
 // A fresh folder under the system's temporary folder, removed with everything in it at the end of a test.
-#ifndef TESTS_TEMPFOLDER_H
-#define TESTS_TEMPFOLDER_H
+#ifndef TESTS_SUPPORT_TEMPFOLDER_H
+#define TESTS_SUPPORT_TEMPFOLDER_H
 
 #include <filesystem>
 

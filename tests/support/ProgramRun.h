@@ -1,6 +1,6 @@
 // Runs a program to its end with its standard output and error caught in files.
-#ifndef TESTS_STANDINRUN_H
-#define TESTS_STANDINRUN_H
+#ifndef TESTS_SUPPORT_PROGRAMRUN_H
+#define TESTS_SUPPORT_PROGRAMRUN_H
 
 #include <filesystem>
 #include <string>

@@ -1,10 +1,11 @@
 // The surroundings of markplug's output side, made for one test: a temporary folder, registry roots with or
 // without the cutting application, and a recorder that stands in for the programs markplug starts. The
 // environment variables the platform layer reads point into the sandbox while it exists.
-#ifndef TESTS_CONTRACT_CUTOUTPUTSANDBOX_H
-#define TESTS_CONTRACT_CUTOUTPUTSANDBOX_H
+#ifndef TESTS_SUPPORT_CUTOUTPUTSANDBOX_H
+#define TESTS_SUPPORT_CUTOUTPUTSANDBOX_H
 
 #include <cstddef>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,7 @@ private:
     std::string fFolder;
     std::string fTempFolder;
     std::string fRecords;
+    std::map<std::string, std::string> fSavedVariables;  // the environment variables as they were before
 };
 
 // The bytes of a file; empty when it cannot be read.
