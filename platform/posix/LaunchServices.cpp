@@ -1,5 +1,5 @@
-// Opening an application bundle on Linux: the bundle is a folder, its program Contents/MacOS/<name>, where name
-// is the folder's name without its extension ("TalvexOutputX.app" -> "TalvexOutputX").
+// Opening an item on Linux as the Finder would: an application bundle ("TalvexOutputX.app") starts its program,
+// Contents/MacOS/TalvexOutputX; anything else goes to the desktop's opener.
 #include "StartDetached.h"
 #include "platform/Platform.h"
 
@@ -9,16 +9,19 @@
 
 namespace platform {
 
-bool OpenApplication(const FileSystemRef& bundle) noexcept
+bool OpenFileSystemItem(const FileSystemRef& item) noexcept
 {
     try {
+        namespace fs = std::filesystem;
         std::error_code error;
-        if (bundle.path.empty() || !std::filesystem::is_directory(bundle.path, error)) return false;
-        const std::filesystem::path folder = std::filesystem::path(bundle.path).lexically_normal();
-        const std::filesystem::path name = (folder.has_filename() ? folder : folder.parent_path()).filename().stem();
-        if (name.empty() || name == "." || name == "..") return false;
-        const std::filesystem::path program = folder / "Contents" / "MacOS" / name;
-        if (!std::filesystem::is_regular_file(program, error)) return false;
+        if (item.path.empty()) return false;
+        fs::path folder = fs::path(item.path).lexically_normal();
+        if (!folder.has_filename()) folder = folder.parent_path();
+        if (folder.extension() != ".app" || !fs::is_directory(folder, error)) return OpenWithDesktop(item.path);
+        const fs::path name = folder.filename().stem();
+        if (name.empty()) return false;
+        const fs::path program = folder / "Contents" / "MacOS" / name;
+        if (!fs::is_regular_file(program, error)) return false;
         return StartDetached(std::vector<std::string>{program.string()});
     } catch (...) {
         return false;

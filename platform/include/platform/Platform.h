@@ -118,10 +118,10 @@ FileHandle OpenDataFork(const FileSystemRef& file, int8_t permissions) noexcept;
 // otherwise 0x1090. False when the variable holds no such number.
 bool SystemVersion(int32_t& version) noexcept;
 
-// Opens an application bundle (LSOpenFSRef with no document): the bundle is a folder whose program is
-// Contents/MacOS/<the folder's name without its extension>, started like StartProgram with no arguments. True
-// when the program was started.
-bool OpenApplication(const FileSystemRef& bundle) noexcept;
+// Opens an item the way the Finder would (LSOpenFSRef): an application bundle, a folder whose name ends in
+// ".app", is started: its program is Contents/MacOS/<the folder's name without ".app">, started like StartProgram
+// with no arguments; any other item is opened with OpenWithDesktop. True when a program was started.
+bool OpenFileSystemItem(const FileSystemRef& item) noexcept;
 
 // The full path of the module that holds address (GetModuleFileName of the calling module); empty when unknown.
 std::string ModulePathOfAddress(const void* address);
