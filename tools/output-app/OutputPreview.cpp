@@ -10,7 +10,7 @@ namespace {
 
 // Room around the drawing, and the width of the strokes, in plotter units.
 constexpr long long kMargin = 200;
-constexpr const char* kStrokeWidth = "4";
+constexpr const char* kStrokeWidth = "10";
 constexpr double kUnitsPerMillimetre = 40.0;
 
 // The smallest rectangle around what is drawn, starting at the origin.

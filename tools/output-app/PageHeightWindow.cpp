@@ -27,7 +27,8 @@ PageHeightWindow HeightsOf(int turnedFirst, int plainSecond)
 std::optional<PageHeightWindow> Overlap(const PageHeightWindow& a, const PageHeightWindow& b)
 {
     const PageHeightWindow both = {std::max(a.fLow, b.fLow), std::min(a.fHigh, b.fHigh)};
-    if (both.fLow > both.fHigh) return std::nullopt;
+    // Windows that only touch do not meet: the rounding leaves each one open at an end.
+    if (both.fLow >= both.fHigh) return std::nullopt;
     return both;
 }
 

@@ -17,7 +17,7 @@ struct PageHeightWindow {
 // The heights H for which some reals A and Y with A + Y = H are written as turnedFirst and plainSecond.
 PageHeightWindow HeightsOf(int turnedFirst, int plainSecond);
 
-// The heights in both; none when they do not meet.
+// The heights in both; none when they do not overlap by more than a point.
 std::optional<PageHeightWindow> Overlap(const PageHeightWindow& a, const PageHeightWindow& b);
 
 }  // namespace talvex
