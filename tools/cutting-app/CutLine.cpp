@@ -1,7 +1,5 @@
 #include "CutLine.h"
 
-#include <cstdio>
-
 #include "NumberForms.h"
 #include "QuotedText.h"
 
