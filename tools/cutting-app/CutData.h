@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "FileProblem.h"
+
 namespace talvex {
 
 struct CutPoint {
@@ -35,10 +37,7 @@ struct CropMarkValues {
 };
 
 // A problem at a line of the file (line 0: the file as a whole).
-struct CutProblem {
-    int fLine = 0;
-    std::string fMessage;
-};
+using CutProblem = FileProblem;
 
 struct CutData {
     std::optional<CropMarkValues> fCropMarks;

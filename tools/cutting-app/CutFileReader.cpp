@@ -3,6 +3,7 @@
 #include <string>
 
 #include "CutLine.h"
+#include "QuotedText.h"
 
 namespace talvex {
 namespace {

@@ -43,10 +43,6 @@ CutLine ClassifyCutLine(std::string_view text);
 // How a line of the kind is named in messages: "\"%%EndProlog\"", "\"m\" line", "crop-mark comment".
 std::string DescribeCutLine(const CutLine& line);
 
-// A line's text for a message: in double quotes, printable ASCII as it is, '"' and '\' escaped, other bytes as
-// \xNN, cut after 60 characters with "...".
-std::string QuotedText(std::string_view text);
-
 }  // namespace talvex
 
 #endif

@@ -16,14 +16,6 @@ std::string Fixed(double value)
 
 }  // namespace
 
-std::string ProblemText(const std::string& fileName, const CutProblem& problem)
-{
-    if (problem.fLine == 0) {
-        return fileName + ": " + problem.fMessage;
-    }
-    return fileName + ":" + std::to_string(problem.fLine) + ": " + problem.fMessage;
-}
-
 std::string CutLogText(const std::string& fileName, const CutData& data)
 {
     std::size_t perforations = 0;

@@ -10,9 +10,6 @@ namespace talvex {
 
 std::string CutLogText(const std::string& fileName, const CutData& data);
 
-// "FILE:LINE: message", or "FILE: message" for a problem of the file as a whole (line 0).
-std::string ProblemText(const std::string& fileName, const CutProblem& problem);
-
 }  // namespace talvex
 
 #endif

@@ -1,9 +1,9 @@
 #include "PreviewWriter.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "CropMarkLayout.h"
+#include "SvgNumber.h"
 
 namespace talvex {
 namespace {
@@ -58,20 +58,6 @@ void AppendPaths(const CutData& data, bool perforation, std::string& svg)
 }
 
 }  // namespace
-
-std::string SvgNumber(double value)
-{
-    char text[64];
-    std::snprintf(text, sizeof text, "%.6f", value);
-    std::string number(text);
-    while (number.back() == '0') {
-        number.pop_back();
-    }
-    if (number.back() == '.') {
-        number.pop_back();
-    }
-    return number == "-0" ? "0" : number;
-}
 
 std::string PreviewSvg(const CutData& data)
 {

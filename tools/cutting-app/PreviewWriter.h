@@ -11,9 +11,6 @@ namespace talvex {
 
 std::string PreviewSvg(const CutData& data);
 
-// A coordinate as the preview writes it: at most six decimals, trailing zeros dropped, no "-0".
-std::string SvgNumber(double value);
-
 }  // namespace talvex
 
 #endif

@@ -8,6 +8,7 @@
 #include "CutLog.h"
 #include "FileAccess.h"
 #include "PreviewWriter.h"
+#include "ResultFile.h"
 
 namespace {
 
@@ -60,17 +61,6 @@ bool ParseOptions(int argc, char** argv, Options& options, std::string& message)
     return true;
 }
 
-bool WriteResult(const std::string& folder, const char* name, const std::string& text)
-{
-    const std::string path = folder + "/" + name;
-    std::string error;
-    if (!talvex::WriteFileAtomically(path, text, error)) {
-        std::cerr << "talvex-standin: cannot write " << path << ": " << error << "\n";
-        return false;
-    }
-    return true;
-}
-
 int Run(int argc, char** argv)
 {
     Options options;
@@ -100,8 +90,10 @@ int Run(int argc, char** argv)
     for (const talvex::CutProblem& problem : data.fProblems) {
         std::cerr << talvex::ProblemText(options.fInput, problem) << "\n";
     }
-    const bool logWritten = WriteResult(folder, "last-cut.log", talvex::CutLogText(options.fInput, data));
-    const bool previewWritten = WriteResult(folder, "last-cut.svg", talvex::PreviewSvg(data));
+    const bool logWritten =
+        talvex::WriteResultFile("talvex-standin", folder, "last-cut.log", talvex::CutLogText(options.fInput, data));
+    const bool previewWritten =
+        talvex::WriteResultFile("talvex-standin", folder, "last-cut.svg", talvex::PreviewSvg(data));
     return logWritten && previewWritten && data.fProblems.empty() ? 0 : 1;
 }
 

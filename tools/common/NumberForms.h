@@ -1,6 +1,6 @@
-// The number forms of a cut data file: reals as "%lf" writes them and integers as "%d" writes them.
-#ifndef TOOLS_CUTTINGAPP_NUMBERFORMS_H
-#define TOOLS_CUTTINGAPP_NUMBERFORMS_H
+// Number forms of the files the stand-ins read: reals as "%lf" writes them and integers as "%d" writes them.
+#ifndef TOOLS_COMMON_NUMBERFORMS_H
+#define TOOLS_COMMON_NUMBERFORMS_H
 
 #include <string_view>
 

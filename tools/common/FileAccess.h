@@ -1,6 +1,6 @@
-// Reading the cut data file whole and writing the stand-in's results so that a reader never sees half a file.
-#ifndef TOOLS_CUTTINGAPP_FILEACCESS_H
-#define TOOLS_CUTTINGAPP_FILEACCESS_H
+// Reading an input file whole and writing a stand-in's results so that a reader never sees half a file.
+#ifndef TOOLS_COMMON_FILEACCESS_H
+#define TOOLS_COMMON_FILEACCESS_H
 
 #include <string>
 
