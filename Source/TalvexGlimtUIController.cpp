@@ -4,17 +4,17 @@
 #include "CropSettings.h"
 #include "CutOutputPaths.h"
 #include "Edition.h"
-#include "PanelNames.h"
 #include "PanelPayloads.h"
+#include "TalvexPanelProtocol.h"
 #include "TalvexPluginDialogPlugin.h"
 
 namespace {
 
-std::string EventType(const char* eventName) { return std::string(PanelEventNamespace) + "." + eventName; }
+std::string EventType(const char* eventName) { return std::string(kPanelEventNamespace) + "." + eventName; }
 
 }  // namespace
 
-TalvexGlimtUIController::TalvexGlimtUIController() : GlimtUIController(PanelExtensionId) { Init(); }
+TalvexGlimtUIController::TalvexGlimtUIController() : GlimtUIController(kPanelExtensionId) { Init(); }
 
 TalvexGlimtUIController::~TalvexGlimtUIController() = default;
 
@@ -39,12 +39,12 @@ int32_t TalvexGlimtUIController::UnloadExtension() { return GlimtUIController::U
 
 int32_t TalvexGlimtUIController::RegisterTRMLEventListeners()
 {
-    return fWirelet.AddEventListener(EventType("OperationClicked").c_str(), OperationFunc, this);
+    return fWirelet.AddEventListener(EventType(kOperationClickedEvent).c_str(), OperationFunc, this);
 }
 
 int32_t TalvexGlimtUIController::RemoveEventListeners()
 {
-    return fWirelet.RemoveEventListener(EventType("OperationClicked").c_str(), OperationFunc, this);
+    return fWirelet.RemoveEventListener(EventType(kOperationClickedEvent).c_str(), OperationFunc, this);
 }
 
 int32_t TalvexGlimtUIController::SendData() { return 0; }
