@@ -1,16 +1,16 @@
 #include "TalvexGlimtUIController.h"
 
 #include "Edition.h"
-#include "PanelNames.h"
 #include "PanelPayloads.h"
+#include "TalvexPanelProtocol.h"
 
 namespace {
 
-std::string EventType(const char* eventName) { return std::string(PanelEventNamespace) + "." + eventName; }
+std::string EventType(const char* eventName) { return std::string(kPanelEventNamespace) + "." + eventName; }
 
 }  // namespace
 
-TalvexGlimtUIController::TalvexGlimtUIController() : GlimtUIController(PanelExtensionId) { Init(); }
+TalvexGlimtUIController::TalvexGlimtUIController() : GlimtUIController(kPanelExtensionId) { Init(); }
 
 TalvexGlimtUIController::~TalvexGlimtUIController() = default;
 
@@ -27,12 +27,12 @@ int32_t TalvexGlimtUIController::UnloadExtension() { return GlimtUIController::U
 
 int32_t TalvexGlimtUIController::RegisterTRMLEventListeners()
 {
-    return fWirelet.AddEventListener(EventType("OperationClicked").c_str(), OperationFunc, this);
+    return fWirelet.AddEventListener(EventType(kOperationClickedEvent).c_str(), OperationFunc, this);
 }
 
 int32_t TalvexGlimtUIController::RemoveEventListeners()
 {
-    return fWirelet.RemoveEventListener(EventType("OperationClicked").c_str(), OperationFunc, this);
+    return fWirelet.RemoveEventListener(EventType(kOperationClickedEvent).c_str(), OperationFunc, this);
 }
 
 int32_t TalvexGlimtUIController::SendData() { return 0; }

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "GlimtUIController.h"
-#include "PanelEvents.h"
+#include "TalvexPanelProtocol.h"
 #include "pendrake/IPDUnicodeString.h"
 #include "pendrake/PDTypes.h"
 #include "pendrake/PanelEvent.h"
@@ -21,7 +21,7 @@ public:
 
     int32_t LoadExtension() override;
     int32_t UnloadExtension() override;
-    // Registers OperationFunc for PanelEventNamespace + ".OperationClicked", with this controller as context.
+    // Registers OperationFunc for kPanelEventNamespace + "." + kOperationClickedEvent, with this controller as context.
     int32_t RegisterTRMLEventListeners() override;
     int32_t RemoveEventListeners() override;
     int32_t SendData() override;

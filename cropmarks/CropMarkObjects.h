@@ -5,10 +5,8 @@
 
 #include <cstdint>
 
+#include "TalvexPanelProtocol.h"  // kCropMarkTagName, the tag every crop mark object carries
 #include "pendrake/PDTypes.h"
-
-// The tag every crop mark object carries; only its presence is ever read.
-inline constexpr char kCropMarkTagName[] = "TalvexCropMark";
 
 // Every art object of the current document, of any type at any depth, in document order; empty when the
 // query fails. The list goes back to the host with the object.

@@ -3,10 +3,8 @@
 #ifndef MARKPLUG_CUTTAGS_H
 #define MARKPLUG_CUTTAGS_H
 
+#include "TalvexPanelProtocol.h"  // kCutMarkTagName, kPerforationMarkTagName
 #include "pendrake/PDTypes.h"
-
-inline constexpr char kCutMarkTagName[] = "TalvexCutMark";
-inline constexpr char kPerforationMarkTagName[] = "TalvexPerforationMark";
 
 // Whether the object carries the string tag of that name (the tag query succeeds).
 bool CarriesStringTag(PDArtHandle art, const char* name) noexcept;

@@ -10,13 +10,7 @@
 #include "Edition.h"
 #include "PayloadParser.h"
 #include "TalvexGlimtUIController.h"
-
-namespace {
-
-constexpr int32_t kMessageNotInstalled = 1;
-constexpr int32_t kMessageFileIncomplete = 2;
-
-}  // namespace
+#include "TalvexPanelProtocol.h"
 
 void TalvexGlimtUIController::ExecuteTalvexOut(const pd::UnicodeString& payload)
 {
@@ -40,7 +34,7 @@ void TalvexGlimtUIController::ExecuteTalvexOut(const pd::UnicodeString& payload)
     }
     switch (writer.WriteCutFileTrailer()) {
     case CutLaunch::kStarted: break;
-    case CutLaunch::kNotInstalled: DispMessage(kMessageNotInstalled); break;
-    case CutLaunch::kFileIncomplete: DispMessage(kMessageFileIncomplete); break;
+    case CutLaunch::kNotInstalled: DispMessage(kCuttingAppNotInstalledMessage); break;
+    case CutLaunch::kFileIncomplete: DispMessage(kCutFileIncompleteMessage); break;
     }
 }

@@ -4,11 +4,15 @@
 #include <sstream>
 #include <vector>
 
+#include "TalvexPanelProtocol.h"
 #include "pendrake/PDNotifier.h"
 #include "wirelet/PanelBus.h"
 
 namespace pendrake {
 namespace {
+
+// The event type of a payload line, as markplug's panel sends it.
+const std::string kOperationClickedType = std::string(kPanelEventNamespace) + "." + kOperationClickedEvent;
 
 bool Fail(std::string* problem, std::string text)
 {
@@ -60,7 +64,7 @@ bool ConsolePanel::Handle(std::string line, std::string* problem)
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (line.empty() || line[0] == '#') return true;
     if (line[0] == '<')
-        return Injected(wirelet::PanelBus::Shared().InjectEvent(kPanelOperationClicked, line, kPanelExtensionId),
+        return Injected(wirelet::PanelBus::Shared().InjectEvent(kOperationClickedType, line, kPanelExtensionId),
                         problem);
     std::string argument;
     if (Argument(line, "!select", argument)) return Select(argument, problem);

@@ -18,10 +18,6 @@
 
 namespace pendrake {
 
-// The panel's event type and its extension id, as markplug's panel sends them.
-inline const std::string kPanelOperationClicked = "com.varrowkt.talvex.OperationClicked";
-inline const std::string kPanelExtensionId = "com.varrowkt.talvex.panel";
-
 class ConsolePanel {
 public:
     explicit ConsolePanel(host::Host& host) : fHost(host) {}

@@ -5,11 +5,12 @@
 namespace pendrake {
 namespace {
 
-const std::string kEventPrefix = "com.varrowkt.talvex.";
+const std::string kEventPrefix = std::string(kPanelEventNamespace) + ".";
 
-std::string Operation(int number, const std::string& elements = {})
+std::string Operation(PanelOperation operation, const std::string& elements = {})
 {
-    return "<payload><operation>" + std::to_string(number) + "</operation>" + elements + "</payload>";
+    return "<payload><operation>" + std::to_string(static_cast<int32_t>(operation)) + "</operation>" + elements +
+           "</payload>";
 }
 
 std::string Element(const std::string& name, const std::string& value)
@@ -72,7 +73,8 @@ std::string CutJob::Ask(const std::string& payload, const std::string& answerNam
 
 bool CutJob::Send(const std::string& line, std::string* problem) { return fPanel.Handle(line, problem); }
 
-bool CutJob::MarkWith(const std::vector<std::string>& ids, const char* tagName, int operation, std::string* problem)
+bool CutJob::MarkWith(const std::vector<std::string>& ids, const char* tagName, PanelOperation operation,
+                      std::string* problem)
 {
     if (ids.empty()) return true;
     host::Document* document = fHost.CurrentDocument();
@@ -103,7 +105,7 @@ bool CutJob::Run(const CutJobOptions& options, std::string* problem)
     }
 
     // The model, by name, from the plug-in's list; its default settings from the plug-in's defaults list.
-    const std::string models = Ask(Operation(8), "TalvexSendMachineTypeList");
+    const std::string models = Ask(Operation(PanelOperation::kSendMachineTypeList), kMachineTypeListEvent.name);
     std::string id;
     for (const std::string& model : FindAll(models, "MachineType"))
         if (Find(model, "Name") == options.model) id = Find(model, "id");
@@ -112,36 +114,40 @@ bool CutJob::Run(const CutJobOptions& options, std::string* problem)
         return false;
     }
     std::string defaults;
-    for (const std::string& row : FindAll(Ask(Operation(9), "TalvexSendCropmarkParamList"), "CropmarkParam"))
+    for (const std::string& row :
+         FindAll(Ask(Operation(PanelOperation::kSendCropmarkParamList), kCropmarkParamListEvent.name), "CropmarkParam"))
         if (Find(row, "id") == id) defaults = row;
     const std::string x = Find(defaults, "X"), y = Find(defaults, "Y"), w = Find(defaults, "W"),
                       l = Find(defaults, "L");
     fLog << "Cutter model " << options.model << " (id " << id << "): X " << x << " mm, Y " << y << " mm, W " << w
          << " mm, L " << l << " mm, " << options.cropCount << " marks\n";
-    if (!Send(Operation(10, Element("X", x) + Element("Y", y) + Element("W", w) + Element("L", l) +
-                                Element("MachineType", id) + Element("CropCount", std::to_string(options.cropCount))),
+    if (!Send(Operation(PanelOperation::kSetCropParameters,
+                        Element("X", x) + Element("Y", y) + Element("W", w) + Element("L", l) +
+                            Element("MachineType", id) + Element("CropCount", std::to_string(options.cropCount))),
               problem))
         return false;
 
-    const std::string corner = Ask(Operation(11), "TalvexSendCropCorner");
+    const std::string corner = Ask(Operation(PanelOperation::kSendCropCorner), kCropCornerEvent.name);
     fLog << "Crop frame (points): left " << Find(corner, "LEFT") << ", top " << Find(corner, "TOP") << ", right "
          << Find(corner, "RIGHT") << ", bottom " << Find(corner, "BOTTOM") << '\n';
-    if (!Send(Operation(6), problem)) return false;
+    if (!Send(Operation(PanelOperation::kMakeCropMarks), problem)) return false;
     std::size_t marks = 0;
-    fHost.CurrentDocument()->Walk([&](host::Art& art) { marks += art.FindTag("TalvexCropMark") ? 1 : 0; });
+    fHost.CurrentDocument()->Walk([&](host::Art& art) { marks += art.FindTag(kCropMarkTagName) ? 1 : 0; });
     fLog << "Crop marks: " << marks << " objects\n";
 
     std::vector<std::string> cutIds = options.cutIds;
     cutIds.insert(cutIds.end(), options.perforateIds.begin(), options.perforateIds.end());
-    if (!MarkWith(cutIds, "TalvexCutMark", 5, problem)) return false;
-    if (!MarkWith(options.perforateIds, "TalvexPerforationMark", 15, problem)) return false;
+    if (!MarkWith(cutIds, kCutMarkTagName, PanelOperation::kToggleCutTag, problem)) return false;
+    if (!MarkWith(options.perforateIds, kPerforationMarkTagName, PanelOperation::kTogglePerforationTag, problem))
+        return false;
     if (!Send("!select none", problem)) return false;
     if (!cutIds.empty()) fLog << "Cut lines: " << Join(cutIds) << '\n';
     if (!options.perforateIds.empty()) fLog << "Perforation lines: " << Join(options.perforateIds) << '\n';
 
     const std::string target = Element("Target", std::to_string(options.target));
     bool previewed = false;
-    const std::string preview = Ask(Operation(13, target), "TalvexSendPreviewInfo", &previewed);
+    const std::string preview =
+        Ask(Operation(PanelOperation::kSendPreviewInfo, target), kPreviewInfoEvent.name, &previewed);
     if (previewed) {
         const std::string indexes = Find(preview, "indexes");
         fLog << "Preview (target " << options.target << "): paths " << (indexes.empty() ? "(none)" : indexes)
@@ -150,12 +156,13 @@ bool CutJob::Run(const CutJobOptions& options, std::string* problem)
     }
 
     bool messaged = false;
-    const std::string message = Ask(Operation(1, target), "TalvexDispMessage", &messaged);
+    const std::string message = Ask(Operation(PanelOperation::kOutputRun, target), kDispMessageEvent.name, &messaged);
     if (messaged) {
         const std::string number = Find(message, "Num");
         if (problem)
-            *problem = number == "1" ? "the cut data file was written, but the cutting application is not registered"
-                                     : "the output run failed (message " + number + ")";
+            *problem = number == std::to_string(kCuttingAppNotInstalledMessage)
+                           ? "the cut data file was written, but the cutting application is not registered"
+                           : "the output run failed (message " + number + ")";
         return false;
     }
     fLog << "Output: the cut data file was written and the cutting application started\n";

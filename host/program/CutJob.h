@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ConsolePanel.h"
+#include "TalvexPanelProtocol.h"
 #include "wirelet/EventRecord.h"
 
 namespace pendrake {
@@ -38,7 +39,8 @@ private:
     // (empty when none).
     std::string Ask(const std::string& payload, const std::string& answerName, bool* answered = nullptr);
     bool Send(const std::string& line, std::string* problem);
-    bool MarkWith(const std::vector<std::string>& ids, const char* tagName, int operation, std::string* problem);
+    bool MarkWith(const std::vector<std::string>& ids, const char* tagName, PanelOperation operation,
+                  std::string* problem);
 
     host::Host& fHost;
     ConsolePanel& fPanel;

@@ -53,6 +53,28 @@ PDNotifierOpaque* Host::FindNotifier(const void* handle) const
     return nullptr;
 }
 
+PDNotifierOpaque* Host::AddNotifier(ZBPlugin* plugin, std::string name, std::string type)
+{
+    fNotifiers.push_back(
+        std::make_unique<PDNotifierOpaque>(PDNotifierOpaque{plugin, std::move(name), std::move(type)}));
+    return fNotifiers.back().get();
+}
+
+std::vector<const PDNotifierOpaque*> Host::Notifiers() const
+{
+    std::vector<const PDNotifierOpaque*> notifiers;
+    notifiers.reserve(fNotifiers.size());
+    for (const auto& notifier : fNotifiers) notifiers.push_back(notifier.get());
+    return notifiers;
+}
+
+PDArtHandle* Host::RegisterMatchList(std::unique_ptr<PDArtHandle[]> list)
+{
+    PDArtHandle* address = list.get();
+    fMatchLists.emplace(address, std::move(list));
+    return address;
+}
+
 PDAppContextHandle Host::PushContext(ZBPlugin* plugin)
 {
     fContexts.push_back(std::make_unique<PDAppContextOpaque>(PDAppContextOpaque{plugin}));
@@ -227,6 +249,12 @@ ZBErr Host::DisposeBlock(void* block, const char* operation)
     }
     std::free(block);
     return kNoErr;
+}
+
+const BlockInfo* Host::FindBlock(const void* block) const
+{
+    const auto found = fBlocks.find(block);
+    return found == fBlocks.end() ? nullptr : &found->second;
 }
 
 ZBErr Host::ReallocateBlock(void* block, std::size_t newSize, const char* name, void** newBlock)

@@ -39,12 +39,12 @@ std::string WithMargins(const char* x, const char* y, const char* machineType = 
 // A host whose number format also reads "nan", "inf" and "-inf".
 ZBErr LenientToInteger(PDNumberFormatRef, PDUnicodeStringRef text, int32_t* value)
 {
-    const auto* string = host::Host::Current()->Strings().Find(text);
+    const auto* string = host::Host::Current()->FindString(text);
     return string && host::ParseDecimalInteger(host::EncodeUtf8(string->text), *value) ? kNoErr : kBadFormatErr;
 }
 ZBErr LenientToReal(PDNumberFormatRef, PDUnicodeStringRef text, double* value)
 {
-    const auto* string = host::Host::Current()->Strings().Find(text);
+    const auto* string = host::Host::Current()->FindString(text);
     if (!string) return kBadParameterErr;
     const std::string bytes = host::EncodeUtf8(string->text);
     const double infinity = std::numeric_limits<double>::infinity();

@@ -54,7 +54,7 @@ TEST_P(PanelLink, ListenerIgnoresEventsWithoutData)
     ASSERT_EQ(h.StartAndConnect(), kNoErr);
     h.Bus().InjectEvent(kOperationClicked, std::nullopt);
     h.Bus().InjectEvent(kOperationClicked, "");
-    EXPECT_EQ(h.Host().Strings().Live(), 0u);
+    EXPECT_EQ(h.Host().LiveStrings(), 0u);
     EXPECT_TRUE(h.Host().GetChecks().Violations().empty());
 }
 

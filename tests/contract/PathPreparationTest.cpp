@@ -53,7 +53,7 @@ protected:
 
     void Start(int32_t majorVersion = 27)
     {
-        fHost.Host().MutableOptions().appMajorVersion = majorVersion;
+        fHost.Host().SetAppMajorVersion(majorVersion);
         ASSERT_EQ(fHost.StartAndConnect(), kNoErr);
         fHost.Bus().ClearEvents();
     }
@@ -127,7 +127,7 @@ TEST_P(PathPreparation, UnitePathPlaysTwiceExceptOnVersionsEightAndNine)
     EXPECT_EQ(Plays(fHost),
               (Texts{"pd_plugin_pathfinder dialog 0 (no block)", "pd_plugin_pathfinder dialog 0 xpnd:2:0"}));
     for (const int32_t version : {8, 9}) {
-        fHost.Host().MutableOptions().appMajorVersion = version;
+        fHost.Host().SetAppMajorVersion(version);
         fHost.Host().ClearActionPlays();
         fHost.Click(Payload(4));
         EXPECT_EQ(Plays(fHost), Texts{"pd_plugin_pathfinder dialog 0 (no block)"}) << version;

@@ -29,10 +29,10 @@ std::string PluginHost::Leftovers()
 {
     std::string text;
     for (const auto& suite : fHost->Suites().HeldBy(fPlugin)) text += "suite " + suite + "; ";
-    if (fHost->Strings().Live()) text += std::to_string(fHost->Strings().Live()) + " strings; ";
-    if (fHost->Paths().Live()) text += std::to_string(fHost->Paths().Live()) + " paths; ";
-    if (!fHost->Blocks().empty()) text += std::to_string(fHost->Blocks().size()) + " blocks; ";
-    if (!fHost->MatchLists().empty()) text += std::to_string(fHost->MatchLists().size()) + " matching art lists; ";
+    if (fHost->LiveStrings()) text += std::to_string(fHost->LiveStrings()) + " strings; ";
+    if (fHost->LivePaths()) text += std::to_string(fHost->LivePaths()) + " paths; ";
+    if (fHost->LiveBlocks()) text += std::to_string(fHost->LiveBlocks()) + " blocks; ";
+    if (fHost->LiveMatchLists()) text += std::to_string(fHost->LiveMatchLists()) + " matching art lists; ";
     if (fHost->LiveActionParams()) text += std::to_string(fHost->LiveActionParams()) + " action parameter blocks; ";
     if (fHost->ContextDepth()) text += std::to_string(fHost->ContextDepth()) + " contexts; ";
     return text;

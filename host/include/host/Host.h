@@ -84,24 +84,48 @@ public:
     Faults& GetFaults() { return fFaults; }
     Checks& GetChecks() { return fChecks; }
     const HostOptions& Options() const { return fOptions; }
-    HostOptions& MutableOptions() { return fOptions; }
+    // The major version the Runtime suite reports from now on.
+    void SetAppMajorVersion(int32_t major) { fOptions.appMajorVersion = major; }
 
     // The plug-in on whose behalf host calls run now: the innermost message or pushed application context.
     ZBPlugin* ActivePlugin() const;
     bool IsKnown(const ZBPlugin* plugin) const;
 
-    // State of the suites.
-    ObjectTable<PDUnicodeStringOpaque>& Strings() { return fStrings; }
-    ObjectTable<PDFilePathOpaque>& Paths() { return fPaths; }
-    std::vector<std::unique_ptr<PDNotifierOpaque>>& Notifiers() { return fNotifiers; }
+    // The strings of the Unicode String suite. FindString answers null for a handle the host does not hold,
+    // ReleaseString false.
+    PDUnicodeStringOpaque* MakeString(std::u16string text = {})
+    {
+        return fStrings.Create(PDUnicodeStringOpaque{std::move(text)});
+    }
+    PDUnicodeStringOpaque* FindString(const void* handle) const { return fStrings.Find(handle); }
+    bool ReleaseString(const void* handle) { return fStrings.Dispose(handle); }
+    std::size_t LiveStrings() const { return fStrings.Live(); }
+
+    // The file paths of the File Path and Folders suites, the same way.
+    PDFilePathOpaque* MakePath() { return fPaths.Create(); }
+    PDFilePathOpaque* FindPath(const void* handle) const { return fPaths.Find(handle); }
+    bool ReleasePath(const void* handle) { return fPaths.Dispose(handle); }
+    std::size_t LivePaths() const { return fPaths.Live(); }
+
+    // The notifiers plug-ins added, in the order added (they are never removed). Notifiers is a snapshot.
+    PDNotifierOpaque* AddNotifier(ZBPlugin* plugin, std::string name, std::string type);
     PDNotifierOpaque* FindNotifier(const void* handle) const;
-    std::map<void*, BlockInfo>& Blocks() { return fBlocks; }
+    std::size_t NotifierCount() const { return fNotifiers.size(); }
+    PDNotifierOpaque* NthNotifier(std::size_t n) const { return n < fNotifiers.size() ? fNotifiers[n].get() : nullptr; }
+    std::vector<const PDNotifierOpaque*> Notifiers() const;
+
     // The block store behind the Basic and the Blocks suites. Dispose and Reallocate refuse (and record) a
-    // pointer the host did not hand out; operation names the suite call for that record.
+    // pointer the host did not hand out; operation names the suite call for that record. FindBlock answers null
+    // for such a pointer.
     ZBErr AllocateBlock(std::size_t size, const char* name, void** block);
     ZBErr DisposeBlock(void* block, const char* operation);
     ZBErr ReallocateBlock(void* block, std::size_t newSize, const char* name, void** newBlock);
-    std::vector<std::string>& Alerts() { return fAlerts; }
+    const BlockInfo* FindBlock(const void* block) const;
+    std::size_t LiveBlocks() const { return fBlocks.size(); }
+
+    // The error alerts plug-ins raised, in order.
+    void AddAlert(std::string text) { fAlerts.push_back(std::move(text)); }
+    const std::vector<std::string>& Alerts() const { return fAlerts; }
 
     // The open document, null when none is open. Opening one replaces (and closes) the previous one.
     Document* CurrentDocument() const { return fDocument.get(); }
@@ -121,11 +145,17 @@ public:
 
     // The preference store of the Preference suite.
     Preferences& GetPreferences() { return fPreferences; }
-    // Lists of the Matching Art suite that plug-ins have not disposed yet, by address.
-    std::map<const void*, std::unique_ptr<PDArtHandle[]>>& MatchLists() { return fMatchLists; }
+    // Lists of the Matching Art suite, kept until plug-ins dispose of them. RegisterMatchList keeps list and
+    // answers its address; DisposeMatchList answers false for an address the host did not hand out (or already took
+    // back).
+    PDArtHandle* RegisterMatchList(std::unique_ptr<PDArtHandle[]> list);
+    bool DisposeMatchList(const void* list) { return fMatchLists.erase(list) != 0; }
+    std::size_t LiveMatchLists() const { return fMatchLists.size(); }
 
     // The Action Manager's parameter blocks that plug-ins have not deleted yet, and every action played, in order.
-    ObjectTable<PDActionParamValueOpaque>& ActionParams() { return fActionParams; }
+    PDActionParamValueOpaque* NewActionParams() { return fActionParams.Create(); }
+    PDActionParamValueOpaque* FindActionParams(const void* handle) const { return fActionParams.Find(handle); }
+    bool DeleteActionParams(const void* handle) { return fActionParams.Dispose(handle); }
     std::size_t LiveActionParams() const { return fActionParams.Live(); }
     const std::vector<ActionPlay>& ActionPlays() const { return fActionPlays; }
     void RecordActionPlay(ActionPlay play) { fActionPlays.push_back(std::move(play)); }
@@ -148,7 +178,7 @@ private:
     ObjectTable<PDUnicodeStringOpaque> fStrings;
     ObjectTable<PDFilePathOpaque> fPaths;
     std::vector<std::unique_ptr<PDNotifierOpaque>> fNotifiers;
-    std::map<void*, BlockInfo> fBlocks;
+    std::map<const void*, BlockInfo> fBlocks;
     std::vector<std::string> fAlerts;
     std::unique_ptr<Document> fDocument;
     uint64_t fDocumentNumber = 0;

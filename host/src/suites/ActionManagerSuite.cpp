@@ -20,7 +20,7 @@ using Block = PDActionParamValueOpaque;
 
 ActionEntry NewEntry(int32_t key, int32_t type) { return ActionEntry{key, type, 0, 0, 0, {}}; }
 
-Block* FindBlock(Host& host, PDActionParamValueRef handle) { return host.ActionParams().Find(handle); }
+Block* FindBlock(Host& host, PDActionParamValueRef handle) { return host.FindActionParams(handle); }
 
 ZBErr RefuseUnknown(Host& host, const char* operation)
 {
@@ -67,7 +67,7 @@ ZBErr NewActionParamValue(PDActionParamValueRef* params)
 {
     return HostCall("NewActionParamValue", [&](Host& host) {
         if (!params) return kBadParameterErr;
-        *params = host.ActionParams().Create();
+        *params = host.NewActionParams();
         return kNoErr;
     });
 }
@@ -75,7 +75,7 @@ ZBErr NewActionParamValue(PDActionParamValueRef* params)
 ZBErr DeleteActionParamValue(PDActionParamValueRef params)
 {
     return WithBlock("DeleteActionParamValue", params, [&](Host& host, Block& block) {
-        host.ActionParams().Dispose(&block);
+        host.DeleteActionParams(&block);
         return kNoErr;
     });
 }

@@ -24,9 +24,9 @@ ZBErr ReallocateBlock(void* block, size_t newSize, const char* name, void** newB
 ZBErr SizeOfBlock(void* block, size_t* size)
 {
     return HostCall("SizeOfBlock", [&](Host& host) {
-        const auto found = host.Blocks().find(block);
-        if (found == host.Blocks().end() || !size) return kBadParameterErr;
-        *size = found->second.size;
+        const BlockInfo* found = host.FindBlock(block);
+        if (!found || !size) return kBadParameterErr;
+        *size = found->size;
         return kNoErr;
     });
 }

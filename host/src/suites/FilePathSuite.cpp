@@ -12,7 +12,7 @@ template <typename Body>
 ZBErr WithPath(const char* operation, PDFilePathRef handle, Body&& body)
 {
     return HostCall(operation, [&](Host& host) {
-        PDFilePathOpaque* path = host.Paths().Find(handle);
+        PDFilePathOpaque* path = host.FindPath(handle);
         if (!path) {
             host.GetChecks().Violation(std::string(operation) + " with an unknown file path");
             return kBadObjectErr;
@@ -25,7 +25,7 @@ ZBErr NewFilePath(PDFilePathRef* path)
 {
     return HostCall("NewFilePath", [&](Host& host) {
         if (!path) return kBadParameterErr;
-        *path = host.Paths().Create();
+        *path = host.MakePath();
         return kNoErr;
     });
 }
@@ -34,7 +34,7 @@ ZBErr DisposeFilePath(PDFilePathRef path)
 {
     return HostCall("DisposeFilePath", [&](Host& host) {
         if (!path) return kNoErr;
-        if (!host.Paths().Dispose(path)) {
+        if (!host.ReleasePath(path)) {
             host.GetChecks().Violation("DisposeFilePath with an unknown file path");
             return kBadObjectErr;
         }
@@ -45,7 +45,7 @@ ZBErr DisposeFilePath(PDFilePathRef path)
 ZBErr SetFullPath(PDFilePathRef handle, PDUnicodeStringRef text)
 {
     return WithPath("SetFullPath", handle, [&](Host& host, PDFilePathOpaque& path) {
-        PDUnicodeStringOpaque* string = FindString(host, text);
+        PDUnicodeStringOpaque* string = host.FindString(text);
         if (!string) return kBadParameterErr;
         path.path = EncodeUtf8(string->text);
         return kNoErr;
@@ -55,7 +55,7 @@ ZBErr SetFullPath(PDFilePathRef handle, PDUnicodeStringRef text)
 ZBErr AddComponent(PDFilePathRef handle, PDUnicodeStringRef component)
 {
     return WithPath("AddComponent", handle, [&](Host& host, PDFilePathOpaque& path) {
-        PDUnicodeStringOpaque* string = FindString(host, component);
+        PDUnicodeStringOpaque* string = host.FindString(component);
         if (!string) return kBadParameterErr;
         const std::string part = EncodeUtf8(string->text);
         if (!path.path.empty() && path.path.back() != '/' && (part.empty() || part.front() != '/')) path.path += '/';
@@ -79,7 +79,7 @@ ZBErr Exists(PDFilePathRef handle, ZBBoolean resolveLinks, ZBBoolean* exists)
 ZBErr GetFullPath(PDFilePathRef handle, PDUnicodeStringRef text)
 {
     return WithPath("GetFullPath", handle, [&](Host& host, PDFilePathOpaque& path) {
-        PDUnicodeStringOpaque* string = FindString(host, text);
+        PDUnicodeStringOpaque* string = host.FindString(text);
         if (!string) return kBadParameterErr;
         string->text = DecodeUtf8(path.path);
         return kNoErr;

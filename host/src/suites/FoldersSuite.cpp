@@ -10,7 +10,7 @@ namespace {
 ZBErr FindFolder(int32_t type, ZBBoolean createFolder, PDFilePathRef folder)
 {
     return HostCall("FindFolder", [&](Host& host) {
-        PDFilePathOpaque* path = host.Paths().Find(folder);
+        PDFilePathOpaque* path = host.FindPath(folder);
         if (!path) return kBadParameterErr;
         const auto found = host.Options().folders.find(type);
         if (found == host.Options().folders.end()) return kNoSuchFolderErr;

@@ -61,15 +61,12 @@ ZBBoolean HostQuery(const char* operation, Body&& body) noexcept
     return answer;
 }
 
-// A string handle of the host, or null.
-inline PDUnicodeStringOpaque* FindString(Host& host, PDUnicodeStringRef string) { return host.Strings().Find(string); }
-
 // Runs body(host, string) for an operation on a string; an unknown handle is refused and recorded.
 template <typename Body>
 ZBErr WithString(const char* operation, PDUnicodeStringRef handle, Body&& body) noexcept
 {
     return HostCall(operation, [&](Host& host) {
-        PDUnicodeStringOpaque* string = FindString(host, handle);
+        PDUnicodeStringOpaque* string = host.FindString(handle);
         if (!string) {
             host.GetChecks().Violation(std::string(operation) + " with an unknown string");
             return kBadObjectErr;

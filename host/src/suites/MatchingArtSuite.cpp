@@ -19,9 +19,8 @@ ZBErr HandOut(Host& host, const std::vector<Art*>& found, PDArtHandle** matches,
     if (found.empty()) return kNoErr;
     auto list = std::make_unique<PDArtHandle[]>(found.size());
     for (std::size_t i = 0; i < found.size(); ++i) list[i] = ArtHandle(found[i]);
-    *matches = list.get();
+    *matches = host.RegisterMatchList(std::move(list));
     *count = static_cast<int32_t>(found.size());
-    host.MatchLists().emplace(list.get(), std::move(list));
     return kNoErr;
 }
 
@@ -82,7 +81,7 @@ ZBErr DisposeMatches(PDArtHandle* matches)
 {
     return HostCall("DisposeMatches", [&](Host& host) {
         if (!matches) return kNoErr;
-        if (host.MatchLists().erase(matches) == 0) {
+        if (!host.DisposeMatchList(matches)) {
             host.GetChecks().Violation("DisposeMatches of a list the host did not hand out");
             return kBadParameterErr;
         }

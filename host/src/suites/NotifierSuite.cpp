@@ -9,8 +9,8 @@ ZBErr AddNotifier(ZBPlugin* plugin, const char* name, const char* type, PDNotifi
 {
     return HostCallFor("AddNotifier", plugin, [&](Host& host) {
         if (!host.IsKnown(plugin) || !name || !type) return kBadParameterErr;
-        host.Notifiers().push_back(std::make_unique<PDNotifierOpaque>(PDNotifierOpaque{plugin, name, type}));
-        if (notifier) *notifier = host.Notifiers().back().get();
+        PDNotifierOpaque* added = host.AddNotifier(plugin, name, type);
+        if (notifier) *notifier = added;
         return kNoErr;
     });
 }
@@ -81,7 +81,7 @@ ZBErr CountNotifiers(int32_t* count)
 {
     return HostCall("CountNotifiers", [&](Host& host) {
         if (!count) return kBadParameterErr;
-        *count = static_cast<int32_t>(host.Notifiers().size());
+        *count = static_cast<int32_t>(host.NotifierCount());
         return kNoErr;
     });
 }
@@ -89,8 +89,9 @@ ZBErr CountNotifiers(int32_t* count)
 ZBErr GetNthNotifier(int32_t n, PDNotifierHandle* notifier)
 {
     return HostCall("GetNthNotifier", [&](Host& host) {
-        if (!notifier || n < 0 || static_cast<std::size_t>(n) >= host.Notifiers().size()) return kBadParameterErr;
-        *notifier = host.Notifiers()[static_cast<std::size_t>(n)].get();
+        PDNotifierOpaque* nth = n < 0 ? nullptr : host.NthNotifier(static_cast<std::size_t>(n));
+        if (!notifier || !nth) return kBadParameterErr;
+        *notifier = nth;
         return kNoErr;
     });
 }

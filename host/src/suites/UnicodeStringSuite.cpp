@@ -47,7 +47,7 @@ ZBErr NewString(const char* bytes, int32_t length, int32_t encoding, PDUnicodeSt
         if (!string) return kBadParameterErr;
         std::u16string text;
         if (!Decode(bytes, length, encoding, text)) return kBadParameterErr;
-        *string = host.Strings().Create(PDUnicodeStringOpaque{std::move(text)});
+        *string = host.MakeString(std::move(text));
         return kNoErr;
     });
 }
@@ -56,7 +56,7 @@ ZBErr Dispose(PDUnicodeStringRef string)
 {
     return HostCall("Dispose", [&](Host& host) {
         if (!string) return kNoErr;
-        if (!host.Strings().Dispose(string)) {
+        if (!host.ReleaseString(string)) {
             host.GetChecks().Violation("Dispose with an unknown string");
             return kBadObjectErr;
         }
@@ -68,7 +68,7 @@ ZBErr Copy(PDUnicodeStringRef handle, PDUnicodeStringRef* copy)
 {
     return WithString("Copy", handle, [&](Host& host, PDUnicodeStringOpaque& string) {
         if (!copy) return kBadParameterErr;
-        *copy = host.Strings().Create(string);
+        *copy = host.MakeString(string.text);
         return kNoErr;
     });
 }
@@ -85,7 +85,7 @@ ZBErr Length(PDUnicodeStringRef handle, int32_t* length)
 ZBErr Find(PDUnicodeStringRef handle, PDUnicodeStringRef needle, int32_t from, int32_t* position)
 {
     return WithString("Find", handle, [&](Host& host, PDUnicodeStringOpaque& string) {
-        PDUnicodeStringOpaque* text = FindString(host, needle);
+        PDUnicodeStringOpaque* text = host.FindString(needle);
         if (!text || !position || from < 0) return kBadParameterErr;
         const auto found = string.text.find(text->text, static_cast<std::size_t>(from));
         *position = found == std::u16string::npos ? kPDStringNotFound : Clamp(found);
@@ -101,7 +101,7 @@ ZBErr Substring(PDUnicodeStringRef handle, int32_t position, int32_t count, PDUn
         std::u16string text;
         if (start < string.text.size())
             text = string.text.substr(start, count < 0 ? std::u16string::npos : static_cast<std::size_t>(count));
-        *part = host.Strings().Create(PDUnicodeStringOpaque{std::move(text)});
+        *part = host.MakeString(std::move(text));
         return kNoErr;
     });
 }
@@ -109,7 +109,7 @@ ZBErr Substring(PDUnicodeStringRef handle, int32_t position, int32_t count, PDUn
 ZBErr Append(PDUnicodeStringRef handle, PDUnicodeStringRef other)
 {
     return WithString("Append", handle, [&](Host& host, PDUnicodeStringOpaque& string) {
-        PDUnicodeStringOpaque* text = FindString(host, other);
+        PDUnicodeStringOpaque* text = host.FindString(other);
         if (!text) return kBadParameterErr;
         string.text += std::u16string(text->text);  // a copy: other may be the same string
         return kNoErr;

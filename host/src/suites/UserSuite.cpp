@@ -12,7 +12,7 @@ template <typename Real>
 ZBErr RealToString(Real value, int16_t precision, PDUnicodeStringRef text)
 {
     return HostCall("RealToString", [&](Host& host) {
-        PDUnicodeStringOpaque* string = FindString(host, text);
+        PDUnicodeStringOpaque* string = host.FindString(text);
         if (!string) return kBadParameterErr;
         std::string written;
         if (!FormatFixed(static_cast<double>(value), precision, written)) return kBadParameterErr;
@@ -25,7 +25,7 @@ ZBErr ErrorAlert(const char* text)
 {
     return HostCall("ErrorAlert", [&](Host& host) {
         if (!text) return kBadParameterErr;
-        host.Alerts().push_back(text);
+        host.AddAlert(text);
         return kNoErr;
     });
 }

@@ -19,8 +19,8 @@ protected:
     const PDMatchingArtSuite7* fMatching =
         Acquire<PDMatchingArtSuite7>(kPDMatchingArtSuite, kPDMatchingArtSuiteVersion7);
 
-    PDUnicodeStringRef NewString() { return fHost.Strings().Create(); }
-    std::string Text(PDUnicodeStringRef string) { return host::EncodeUtf8(fHost.Strings().Find(string)->text); }
+    PDUnicodeStringRef NewString() { return fHost.MakeString(); }
+    std::string Text(PDUnicodeStringRef string) { return host::EncodeUtf8(fHost.FindString(string)->text); }
 
     host::Art* Add(host::ArtKind kind, host::Art* into = nullptr, const char* id = "")
     {
@@ -135,9 +135,9 @@ TEST_F(DocumentLevel, SelectedArtListsThePathsInsideSelectedGroupsOnce)
     PDArtHandle* matches = nullptr;
     int32_t count = 0;
     ASSERT_EQ(fMatching->GetSelectedArt(&matches, &count), kNoErr);
-    EXPECT_EQ(fHost.MatchLists().size(), 1u);
+    EXPECT_EQ(fHost.LiveMatchLists(), 1u);
     EXPECT_EQ(Ids(matches, count), "a g g.p g.h.p c c.1 c.2 ");
-    EXPECT_EQ(fHost.MatchLists().size(), 0u);
+    EXPECT_EQ(fHost.LiveMatchLists(), 0u);
 
     for (host::Art* art : {a, group, deep, compound}) art->attributes = 0;
     matches = reinterpret_cast<PDArtHandle*>(&count);
@@ -168,7 +168,7 @@ TEST_F(DocumentLevel, MatchingArtLooksAtEveryDepthAndCountsTheListsHandedOut)
     EXPECT_EQ(count, 5);
     PDArtHandle* kept = matches;
     ASSERT_EQ(fMatching->GetMatchingArt(all, 1, &matches, &count), kNoErr);
-    EXPECT_EQ(fHost.MatchLists().size(), 2u);  // what a leak check reports
+    EXPECT_EQ(fHost.LiveMatchLists(), 2u);  // what a leak check reports
     EXPECT_EQ(fMatching->DisposeMatches(kept), kNoErr);
     EXPECT_EQ(fMatching->DisposeMatches(kept), kBadParameterErr);
     EXPECT_EQ(Violations().back(), "DisposeMatches of a list the host did not hand out");

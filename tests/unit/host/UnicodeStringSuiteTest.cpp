@@ -54,7 +54,7 @@ TEST_F(HostSuites, FindAndSubstringCountUtf16Units)
     ASSERT_EQ(fStrings->Find(payload, tag, 11, &position), kNoErr);
     EXPECT_EQ(position, kPDStringNotFound);
     for (auto s : {payload, tag, part}) EXPECT_EQ(fStrings->Dispose(s), kNoErr);
-    EXPECT_EQ(fHost.Strings().Live(), 0u);
+    EXPECT_EQ(fHost.LiveStrings(), 0u);
 }
 
 TEST_F(HostSuites, ExportIntoASmallBufferTruncatesAtACharacterAndSaysSo)
