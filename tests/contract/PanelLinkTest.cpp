@@ -110,13 +110,13 @@ TEST_P(PanelLink, AHostCallFailingInsideAnEventEndsOnlyThatEvent)
     h.Host().GetFaults().FailCall("Substring", kCantHappenErr, 1);  // reading the payload's operation
     EXPECT_NO_THROW(h.Click(settings));
     EXPECT_EQ(corner(), before);
-    EXPECT_EQ(h.Host().Strings().Live(), 0u);
+    EXPECT_EQ(h.Host().LiveStrings(), 0u);
     EXPECT_EQ(h.Host().ContextDepth(), 0u);
 
     h.Host().GetFaults().FailCall("NewString", kOutOfMemoryErr, 1);  // the payload itself
     EXPECT_NO_THROW(h.Click(settings));
     EXPECT_EQ(corner(), before);
-    EXPECT_EQ(h.Host().Strings().Live(), 0u);
+    EXPECT_EQ(h.Host().LiveStrings(), 0u);
 
     h.Click(settings);
     // X 30 mm, Y 40 mm, W 100 mm, L 120 mm; four marks (Windows) move the frame by a further 5 mm.
