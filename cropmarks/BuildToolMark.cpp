@@ -1,5 +1,6 @@
 // The five corner-bracket strokes of the four-mark layout: a bracket at each corner of the rectangle with arms
 // pointing outward, and a diagonal into the bottom-left corner, the one asymmetric element.
+#include "CropFrame.h"
 #include "CropMarkObjects.h"
 #include "CropSettings.h"
 #include "TalvexGlimtUIController.h"
@@ -18,8 +19,7 @@ void TalvexGlimtUIController::BuildToolMark(const PDRealRect& rect, int16_t firs
 {
     PDRealPoint origin{};
     if (!CurrentDocumentOrigin(origin)) return;  // no document: no brackets
-    // The arm length is a fixed 5 mm, whatever the mark radius.
-    const PDReal a = ToEditionPoints(500);
+    const PDReal a = ToEditionPoints(kCropBracketArm);
     const PDReal left = rect.left - origin.h;
     const PDReal right = rect.right - origin.h;
     const PDReal top = rect.top - origin.v;

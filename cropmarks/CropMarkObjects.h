@@ -1,5 +1,5 @@
-// The host objects of the crop marks: the document's art list, the crop mark tag, and the making of one mark
-// path (placed, styled, tagged and locked).
+// The host objects of the crop marks: the crop mark tag, and the making of one mark path (placed, styled, tagged
+// and locked).
 #ifndef MARKPLUG_CROPMARKOBJECTS_H
 #define MARKPLUG_CROPMARKOBJECTS_H
 
@@ -8,22 +8,6 @@
 #include "TalvexPanelProtocol.h"  // kCropMarkTagName, the tag every crop mark object carries
 #include "pendrake/PDTypes.h"
 
-// Every art object of the current document, of any type at any depth, in document order; empty when the
-// query fails. The list goes back to the host with the object.
-class DocumentArtList {
-public:
-    DocumentArtList() noexcept;
-    ~DocumentArtList();
-    DocumentArtList(const DocumentArtList&) = delete;
-    DocumentArtList& operator=(const DocumentArtList&) = delete;
-
-    const PDArtHandle* begin() const noexcept { return fMatches; }
-    const PDArtHandle* end() const noexcept { return fMatches + fCount; }
-
-private:
-    PDArtHandle* fMatches = nullptr;
-    int32_t fCount = 0;
-};
 
 // Whether the object carries the crop mark tag (the tag query succeeds).
 bool CarriesCropMarkTag(PDArtHandle art) noexcept;

@@ -12,7 +12,9 @@ double ToPoints(int64_t length) noexcept;
 // ToPoints rounded to the edition's real type.
 CropReal ToEditionPoints(int64_t length) noexcept;
 
-// The radius of every crop mark, 500 once the settings are loaded.
+// The radius of every crop mark: 5 mm.
+inline constexpr int32_t kCropMarkRadius = 500;
+// The radius of every crop mark, kCropMarkRadius once the settings are loaded.
 extern CropRadiusInt cropRadius;
 
 // Where a model's crop frame stands.
@@ -54,15 +56,9 @@ extern CropParameterRow cropParameterTbl[kMachineTypeCount];
 // The current settings.
 extern CropParameterRow cropParameter;
 
-// Fills the tables, sets the current settings to the TR-1 defaults and overlays what the host's preference
-// store holds. Runs once, at start-up, on the plug-in's behalf.
+// Sets the mark radius, fills the tables, sets the current settings to the TR-1 defaults and overlays what the
+// host's preference store holds (a missing key leaves its field as it is, and a stored machine type outside the
+// model table is ignored). Runs once, at start-up, on the plug-in's behalf.
 void LoadCropSettings() noexcept;
-
-// The pieces of LoadCropSettings.
-void FillMachineTypeTable() noexcept;
-void FillCropParameterTable() noexcept;
-// Overlays cropParameter with the stored crop settings; a missing key leaves its field as it is, and a stored
-// machine type outside the model table is ignored.
-void ReadStoredCropParameters() noexcept;
 
 #endif

@@ -1,5 +1,6 @@
 // Deleting the crop marks: every object that carries the tag goes, wherever it lies and whatever the user did to
 // it; untagged objects stay.
+#include "ArtMatchList.h"
 #include "CropMarkObjects.h"
 #include "TalvexGlimtUIController.h"
 #include "TalvexPluginDialogSuites.h"
@@ -18,7 +19,7 @@ bool StillExists(PDArtHandle art) noexcept
 void TalvexGlimtUIController::DeleteCropMarks()
 {
     if (!sPDArt) return;
-    const DocumentArtList art;
+    const ArtMatchList art(ArtMatchList::Query::kAnyArt);  // empty when the query fails
     for (const PDArtHandle object : art) {
         if (StillExists(object) && CarriesCropMarkTag(object)) sPDArt->DisposeArt(object);
     }

@@ -1,3 +1,4 @@
+#include "ArtMatchList.h"
 #include "CropMarkObjects.h"
 #include "TalvexGlimtUIController.h"
 
@@ -5,7 +6,7 @@ bool TalvexGlimtUIController::HasCropMarks()
 {
     // Every object is asked, so that the answer does not depend on the order of the list.
     bool found = false;
-    const DocumentArtList art;
+    const ArtMatchList art(ArtMatchList::Query::kAnyArt);  // empty when the query fails
     for (const PDArtHandle object : art) {
         if (CarriesCropMarkTag(object)) found = true;
     }

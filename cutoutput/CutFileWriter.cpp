@@ -1,14 +1,71 @@
 #include "CutFileWriter.h"
 
+#include <cmath>
 #include <cstring>
 #include <new>
+#include <utility>
 
 #include "CropSettings.h"
 #include "CutLine.h"
 #include "CutOutputPaths.h"
+#include "CutTags.h"
+#include "TalvexPluginDialogSuites.h"
+#include "pendrake/ZBBlocks.h"
 
-CutFileWriter::CutFileWriter(const std::string& path) noexcept
-    : fPath(path), fBuffer(new (std::nothrow) char[kBufferSize])
+namespace {
+
+// The segments of one path in a host block of count + 1 segments, room for the closing copy.
+class SegmentBlock {
+public:
+    explicit SegmentBlock(int16_t count) noexcept
+    {
+        void* block = nullptr;
+        const std::size_t slots = static_cast<std::size_t>(count) + 1;
+        if (sZBBlocks->AllocateBlock(slots * sizeof(PDPathSegment), "cut path segments", &block) == kNoErr)
+            fSegments = static_cast<PDPathSegment*>(block);
+    }
+    ~SegmentBlock()
+    {
+        if (fSegments) sZBBlocks->DisposeBlock(fSegments);
+    }
+    SegmentBlock(const SegmentBlock&) = delete;
+    SegmentBlock& operator=(const SegmentBlock&) = delete;
+
+    PDPathSegment* Get() const noexcept { return fSegments; }
+
+private:
+    PDPathSegment* fSegments = nullptr;
+};
+
+struct Moved {
+    double h;
+    double v;
+};
+
+Moved Move(const PDRealPoint& point, const PDRealPoint& offset) noexcept
+{
+    return {static_cast<double>(point.h) + static_cast<double>(offset.h),
+            static_cast<double>(point.v) + static_cast<double>(offset.v)};
+}
+
+bool Finite(const Moved& point) noexcept { return std::isfinite(point.h) && std::isfinite(point.v); }
+
+// Whether every coordinate the block writes is a finite number.
+bool AllWrittenFinite(int32_t count, const PDPathSegment* segments, const PDRealPoint& offset) noexcept
+{
+    for (int32_t k = 0; k < count; ++k) {
+        if (!Finite(Move(segments[k].p, offset))) return false;
+        if (k > 0 && !(Finite(Move(segments[k - 1].out, offset)) && Finite(Move(segments[k].in, offset)))) return false;
+    }
+    return true;
+}
+
+CutLine& AddPoint(CutLine& line, const Moved& point) noexcept { return line.Real(point.h).Real(point.v); }
+
+}  // namespace
+
+CutFileWriter::CutFileWriter(std::string path) noexcept
+    : fPath(std::move(path)), fBuffer(new (std::nothrow) char[kBufferSize])
 {
 }
 
@@ -28,8 +85,8 @@ void CutFileWriter::WriteCutFileHeader(bool cropMarks) noexcept
         const CropParameterRow& settings = cropParameter;
         CutLine line;
         line.Word("%%VarrowCropMark:")
-            .Real(ToPoints(500))
-            .Real(ToPoints(500))
+            .Real(ToPoints(cropRadius))
+            .Real(ToPoints(cropRadius))
             .Real(ToPoints(settings.horzDistance))
             .Real(ToPoints(settings.vertDistance))
             .Real(ToPoints(settings.leftMargin))
@@ -40,6 +97,60 @@ void CutFileWriter::WriteCutFileHeader(bool cropMarks) noexcept
     WriteCutData(
         "%%EndComments\r\n%%BeginProlog\r\n%%EndProlog\r\n%%BeginSetup\r\n%%EndSetup\r\n"
         "%PD5_BeginLayer\r\n");
+}
+
+// The path blocks: "u", a move to the first anchor, one cubic curve per further segment, "s" (closed) or "S"
+// (open), the perforation tag line of a perforation line, "U".
+void CutFileWriter::WriteArtPath(PDArtHandle art, PDRealPoint offset) noexcept
+{
+    if (!sPDPath || !sZBBlocks) return;
+    int16_t count = 0;
+    if (sPDPath->GetPathSegmentCount(art, &count) != kNoErr || count < 0) {
+        fFailed = true;
+        return;
+    }
+    const SegmentBlock block(count);
+    PDPathSegment* segments = block.Get();
+    if (!segments) return;  // no memory for this path: it is left out and the run goes on
+    if (count > 0 && sPDPath->GetPathSegments(art, 0, count, segments) != kNoErr) {
+        fFailed = true;
+        return;
+    }
+    ZBBoolean closed = 0;
+    sPDPath->GetPathClosed(art, &closed);
+    int32_t written = count;
+    // A closed path returns to its first anchor through a repeat of the first segment.
+    if (closed && count > 0) segments[written++] = segments[0];
+    WriteCutPath(written, art, segments, offset, closed != 0);
+}
+
+void CutFileWriter::WriteCutPath(int32_t count, PDArtHandle art, const PDPathSegment* segments, PDRealPoint offset,
+                                 bool closed) noexcept
+{
+    if (count > 0 && (!segments || !AllWrittenFinite(count, segments, offset))) {
+        fFailed = true;
+        return;
+    }
+    WriteCutData("u\r\n");
+    for (int32_t k = 0; k < count; ++k) {
+        CutLine line;
+        if (k == 0) {
+            AddPoint(line, Move(segments[0].p, offset)).Word("m");
+        } else {
+            AddPoint(line, Move(segments[k - 1].out, offset));
+            AddPoint(line, Move(segments[k].in, offset));
+            AddPoint(line, Move(segments[k].p, offset)).Word("c");
+        }
+        WriteLine(line);
+    }
+    WriteCutData(closed ? "s\r\n" : "S\r\n");
+    if (CarriesStringTag(art, kPerforationMarkTagName)) {
+        // "/%s (002) XT" with the tag name: the host's object tag operator.
+        WriteCutData("/");
+        WriteCutData(kPerforationMarkTagName);
+        WriteCutData(" (002) XT\r\n");
+    }
+    WriteCutData("U\r\n");
 }
 
 CutLaunch CutFileWriter::WriteCutFileTrailer() noexcept

@@ -26,8 +26,8 @@ class CutFileWriter {
 public:
     static constexpr std::size_t kBufferSize = 64 * 1024;
 
-    // path must outlive the writer.
-    explicit CutFileWriter(const std::string& path) noexcept;
+    // The writer keeps its own copy of path.
+    explicit CutFileWriter(std::string path) noexcept;
     ~CutFileWriter();  // closes a file the trailer did not close
     CutFileWriter(const CutFileWriter&) = delete;
     CutFileWriter& operator=(const CutFileWriter&) = delete;
@@ -54,7 +54,7 @@ private:
     void Flush() noexcept;
     void Close() noexcept;
 
-    const std::string& fPath;
+    const std::string fPath;
     platform::FileHandle fFile = platform::kInvalidFile;
     std::unique_ptr<char[]> fBuffer;  // null when it could not be allocated: bytes are then written at once
     std::size_t fBuffered = 0;

@@ -1,6 +1,5 @@
 #include "CutObjectFilter.h"
 
-#include "ArtMatchList.h"
 #include "CropMarkObjects.h"
 #include "CutTags.h"
 #include "Edition.h"
@@ -59,12 +58,6 @@ bool CutObjectFilter(int32_t target, std::vector<CutCandidate>& admitted)
 {
     const ArtMatchList paths(ArtMatchList::Query::kPaths);
     if (!paths.Answered()) return false;
-    const PDLayerHandle currentLayer = CurrentLayerForTarget(target);
-    int32_t position = 0;
-    for (const PDArtHandle art : paths) {
-        CutCandidate candidate{};
-        if (AdmitCutObject(art, position, target, currentLayer, candidate)) admitted.push_back(candidate);
-        ++position;
-    }
+    ForEachAdmittedPath(paths, target, [&admitted](const CutCandidate& candidate) { admitted.push_back(candidate); });
     return true;
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "ArtMatchList.h"
 #include "pendrake/PDTypes.h"
 
 // Targets of the panel; any other value admits every object.
@@ -28,6 +29,20 @@ PDLayerHandle CurrentLayerForTarget(int32_t target) noexcept;
 // line, a perforation line); no crop mark tag; a path. True when art passes them all; candidate is then filled.
 bool AdmitCutObject(PDArtHandle art, int32_t position, int32_t target, PDLayerHandle currentLayer,
                     CutCandidate& candidate) noexcept;
+
+// The walk of the rule: calls visit(candidate) for every path of paths, the list of every path object of the
+// document (ArtMatchList::Query::kPaths), that the target admits, in the list's order.
+template <typename Visit>
+void ForEachAdmittedPath(const ArtMatchList& paths, int32_t target, Visit&& visit)
+{
+    const PDLayerHandle currentLayer = CurrentLayerForTarget(target);
+    int32_t position = 0;
+    for (const PDArtHandle art : paths) {
+        CutCandidate candidate{};
+        if (AdmitCutObject(art, position, target, currentLayer, candidate)) visit(candidate);
+        ++position;
+    }
+}
 
 // The admitted objects of the current document in the host's order. False when the host cannot list the
 // document's paths (no document open, for one).

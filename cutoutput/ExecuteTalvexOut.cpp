@@ -18,20 +18,17 @@ void TalvexGlimtUIController::ExecuteTalvexOut(const pd::UnicodeString& payload)
     if (kMacEdition) return;
 
     const int32_t target = GetElementInt32(payload, "Target");
-    const PDLayerHandle currentLayer = CurrentLayerForTarget(target);
     const ArtMatchList paths(ArtMatchList::Query::kPaths);
     if (!paths.Answered()) return;  // no document: no file, nothing started, nothing sent
     const bool cropMarks = HasCropMarks();
+    // Neither the document's origin and page nor the crop settings change during the run.
+    const PDRealPoint offset = CutOriginOffset(cropMarks);
 
     CutFileWriter writer(gCutFileName);
     writer.WriteCutFileHeader(cropMarks);
-    int32_t position = 0;
-    for (const PDArtHandle art : paths) {
-        CutCandidate candidate{};
-        if (AdmitCutObject(art, position, target, currentLayer, candidate))
-            writer.WriteArtPath(art, CutOriginOffset(cropMarks));
-        ++position;
-    }
+    ForEachAdmittedPath(paths, target, [&writer, offset](const CutCandidate& candidate) {
+        writer.WriteArtPath(candidate.art, offset);
+    });
     switch (writer.WriteCutFileTrailer()) {
     case CutLaunch::kStarted: break;
     case CutLaunch::kNotInstalled: DispMessage(kCuttingAppNotInstalledMessage); break;

@@ -1,4 +1,7 @@
 // An offset contour: the host's offset dialog opens with 5 mm as the offset and the miter limit and miter joins.
+#include <cmath>
+
+#include "CropSettings.h"
 #include "HostActions.h"
 #include "TalvexGlimtUIController.h"
 #include "TalvexPluginDialogSuites.h"
@@ -6,7 +9,15 @@
 
 namespace {
 
-constexpr PDReal kFiveMillimetres = static_cast<PDReal>(14.1732);  // in points, passed in the unit '#Pxl'
+// The offset and the miter limit, in hundredths of a millimetre.
+constexpr int32_t kOffsetDistance = 500;
+
+// kOffsetDistance in points, passed in the unit '#Pxl': rounded to four decimals (14.1732), the value the dialog
+// has always opened with.
+PDReal OffsetDistanceInPoints() noexcept
+{
+    return static_cast<PDReal>(std::round(ToPoints(kOffsetDistance) * 1e4) / 1e4);
+}
 
 }  // namespace
 
@@ -15,8 +26,9 @@ void TalvexGlimtUIController::OffsetPath()
     const ActionParams params;
     // Without a block the dialog would not start from these values: nothing is played.
     if (!params.Get()) return;
-    sPDActionManager->SetUnitReal(params.Get(), kPDOffsetPathOffsetKey, kPDUnitPixels, kFiveMillimetres);
-    sPDActionManager->SetUnitReal(params.Get(), kPDOffsetPathMiterLimitKey, kPDUnitPixels, kFiveMillimetres);
+    const PDReal distance = OffsetDistanceInPoints();
+    sPDActionManager->SetUnitReal(params.Get(), kPDOffsetPathOffsetKey, kPDUnitPixels, distance);
+    sPDActionManager->SetUnitReal(params.Get(), kPDOffsetPathMiterLimitKey, kPDUnitPixels, distance);
     sPDActionManager->SetEnumerated(params.Get(), kPDOffsetPathJoinKey, "Miter", kPDOffsetPathJoinMiter);
     PlayHostAction("pd_plugin_offset", kPDDialogOn, params.Get());
 }

@@ -1,14 +1,19 @@
-#include <cstring>
-
 #include "CutOutputPaths.h"
+
+#include <cstring>
+#include <string_view>
+
 #include "platform/Platform.h"
 
 std::string gTalvexPath = kDefaultTalvexPath;
+std::string gCutFileName;
 
 namespace {
 
 constexpr char kTalvexKey[] = "Software\\Varrow KT Corporation\\Talvex\\Folder";
 constexpr char kTalvexValue[] = "Path";
+
+constexpr int kShowNormal = 1;
 
 // The value under one root; false when the key or the value is missing, does not fit, or the key does not close.
 bool ReadTalvexPath(platform::RegistryRoot root, std::string& path)
@@ -22,6 +27,13 @@ bool ReadTalvexPath(platform::RegistryRoot root, std::string& path)
                       PathOfRegistryBytes(bytes, size, path);
     const bool closed = platform::CloseRegistryKey(key);
     return read && closed;
+}
+
+// A path with a blank would split into several arguments; any other path is written exactly as it is.
+std::string Argument(const std::string& path)
+{
+    if (path.find_first_of(" \t") == std::string::npos) return path;
+    return "\"" + path + "\"";
 }
 
 }  // namespace
@@ -48,4 +60,37 @@ void FindTalvexPath() noexcept
         // Without memory for the path the application counts as not installed.
     }
     gTalvexPath = kDefaultTalvexPath;  // fits the string's own buffer: no allocation
+}
+
+void MakeCutFileName() noexcept
+{
+    gCutFileName.clear();
+    try {
+        // A folder or a file name longer than the start-up buffers leaves the plug-in without a cut data file:
+        // every output run then reports the file as not written.
+        const std::string folder = platform::TemporaryFolder();
+        if (folder.empty() || folder.size() >= kMaxPathBytes) return;
+        std::string path;
+        if (!platform::CreateTemporaryFile(folder, "~TX", path) || path.size() >= kMaxPathBytes) return;
+        gCutFileName = path;
+    } catch (...) {
+        gCutFileName.clear();
+    }
+}
+
+std::string TalvexCommandLine(const std::string& application, const std::string& file)
+{
+    return Argument(application) + " -i " + Argument(file);
+}
+
+bool StartTalvex(const std::string& file) noexcept
+{
+    if (gTalvexPath == std::string_view(kDefaultTalvexPath)) return false;
+    try {
+        // The application reads the file while the plug-in goes on; whether it could start is not noticed.
+        platform::StartProgram(TalvexCommandLine(gTalvexPath, file), kShowNormal);
+    } catch (...) {
+        // No memory for the command line: the application is not started, like one that cannot start.
+    }
+    return true;
 }

@@ -12,9 +12,10 @@ ArtMatchList::ArtMatchList(Query query) noexcept
     if (query == Query::kSelected) {
         result = sPDMatchingArt->GetSelectedArt(&matches, &count);
     } else {
-        // Attribute mask 0: every path, on every layer and inside groups and compound paths.
-        const PDMatchingArtSpec paths = {kPDPathArt, 0, 0};
-        result = sPDMatchingArt->GetMatchingArt(&paths, 1, &matches, &count);
+        // Attribute mask 0: every object of the type, on every layer and inside groups and compound paths.
+        const int16_t type = query == Query::kPaths ? kPDPathArt : kPDAnyArt;
+        const PDMatchingArtSpec spec = {type, 0, 0};
+        result = sPDMatchingArt->GetMatchingArt(&spec, 1, &matches, &count);
     }
     if (result != kNoErr) {
         if (matches) sPDMatchingArt->DisposeMatches(matches);

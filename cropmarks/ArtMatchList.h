@@ -1,4 +1,5 @@
-// A list of art objects that the host's matching-art suite hands out, given back to the host with the object.
+// A list of art objects that the host's matching-art suite hands out, given back to the host with the object. The
+// crop marks and the cut output both walk the document with it.
 #ifndef MARKPLUG_ARTMATCHLIST_H
 #define MARKPLUG_ARTMATCHLIST_H
 
@@ -11,6 +12,7 @@ public:
     enum class Query {
         kSelected,  // the selected objects, with the paths inside selected groups and compound paths
         kPaths,     // every path object of the document, wherever it lies, in the host's order
+        kAnyArt,    // every art object of the document, of any type at any depth, in document order
     };
 
     explicit ArtMatchList(Query query) noexcept;
