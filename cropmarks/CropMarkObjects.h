@@ -8,7 +8,6 @@
 #include "TalvexPanelProtocol.h"  // kCropMarkTagName, the tag every crop mark object carries
 #include "pendrake/PDTypes.h"
 
-
 // Whether the object carries the crop mark tag (the tag query succeeds).
 bool CarriesCropMarkTag(PDArtHandle art) noexcept;
 
