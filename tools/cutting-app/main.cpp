@@ -3,12 +3,14 @@
 // own folder, or in the folder given with -o.
 #include <iostream>
 #include <string>
+#include <vector>
 
 #include "CutFileReader.h"
 #include "CutLog.h"
 #include "FileAccess.h"
 #include "PreviewWriter.h"
 #include "ResultFile.h"
+#include "ValueOptions.h"
 
 namespace {
 
@@ -26,35 +28,12 @@ struct Options {
     bool fHelp = false;
 };
 
-// Reads -i FILE, -o DIR (each once, in either order) and --help; false with a message otherwise.
+// Reads -i and -o (each once, in either order) and --help; false with a message otherwise.
 bool ParseOptions(int argc, char** argv, Options& options, std::string& message)
 {
-    bool haveInput = false;
-    bool haveOutput = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string argument = argv[i];
-        if (argument == "--help" || argument == "-h") {
-            options.fHelp = true;
-            return true;
-        }
-        const bool input = argument == "-i";
-        if (!input && argument != "-o") {
-            message = "unknown argument \"" + argument + "\"";
-            return false;
-        }
-        bool& seen = input ? haveInput : haveOutput;
-        if (seen) {
-            message = argument + " given twice";
-            return false;
-        }
-        if (i + 1 >= argc || argv[i + 1][0] == '\0') {
-            message = argument + " needs a value";
-            return false;
-        }
-        seen = true;
-        (input ? options.fInput : options.fOutputFolder) = argv[++i];
-    }
-    if (!haveInput) {
+    std::vector<talvex::ValueOption> known = {{"-i", &options.fInput}, {"-o", &options.fOutputFolder}};
+    if (!talvex::ParseValueOptions(argc, argv, known, options.fHelp, message)) return false;
+    if (!options.fHelp && !known[0].fGiven) {
         message = "-i FILE is required";
         return false;
     }

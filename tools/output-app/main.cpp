@@ -6,6 +6,7 @@
 #include <iostream>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "CommandFileReader.h"
 #include "FileAccess.h"
@@ -13,6 +14,7 @@
 #include "OutputLog.h"
 #include "OutputPreview.h"
 #include "ResultFile.h"
+#include "ValueOptions.h"
 
 namespace {
 
@@ -33,34 +35,11 @@ struct Options {
     bool fHelp = false;
 };
 
-// Reads -d DIR, -o DIR (each once, in either order) and --help; false with a message otherwise.
+// Reads -d and -o (each once, in either order) and --help; false with a message otherwise.
 bool ParseOptions(int argc, char** argv, Options& options, std::string& message)
 {
-    bool haveCommandFolder = false;
-    bool haveOutputFolder = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string argument = argv[i];
-        if (argument == "--help" || argument == "-h") {
-            options.fHelp = true;
-            return true;
-        }
-        const bool commandFolder = argument == "-d";
-        if (!commandFolder && argument != "-o") {
-            message = "unknown argument \"" + argument + "\"";
-            return false;
-        }
-        bool& seen = commandFolder ? haveCommandFolder : haveOutputFolder;
-        if (seen) {
-            message = argument + " given twice";
-            return false;
-        }
-        if (i + 1 >= argc || argv[i + 1][0] == '\0') {
-            message = argument + " needs a value";
-            return false;
-        }
-        seen = true;
-        (commandFolder ? options.fCommandFolder : options.fOutputFolder) = argv[++i];
-    }
+    std::vector<talvex::ValueOption> known = {{"-d", &options.fCommandFolder}, {"-o", &options.fOutputFolder}};
+    if (!talvex::ParseValueOptions(argc, argv, known, options.fHelp, message)) return false;
     return true;
 }
 
