@@ -81,6 +81,8 @@ private:
     // The senders of the preview information and of a message number.
     void SendPreviewInfoEvent(bool existCropMark, const std::vector<int32_t>& indexes) const;
     void DispMessage(int32_t number) const;
+    // The output run of the macOS feature set: the cutter's command streams written directly.
+    void ExecutePlotterOutput(const pd::UnicodeString& payload);
 };
 
 // The panel listener. A null event or context is ignored; otherwise the event is handled by the controller given

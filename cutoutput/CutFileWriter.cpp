@@ -9,33 +9,10 @@
 #include "CutLine.h"
 #include "CutOutputPaths.h"
 #include "CutTags.h"
+#include "PathSegments.h"
 #include "TalvexPluginDialogSuites.h"
-#include "pendrake/ZBBlocks.h"
 
 namespace {
-
-// The segments of one path in a host block of count + 1 segments, room for the closing copy.
-class SegmentBlock {
-public:
-    explicit SegmentBlock(int16_t count) noexcept
-    {
-        void* block = nullptr;
-        const std::size_t slots = static_cast<std::size_t>(count) + 1;
-        if (sZBBlocks->AllocateBlock(slots * sizeof(PDPathSegment), "cut path segments", &block) == kNoErr)
-            fSegments = static_cast<PDPathSegment*>(block);
-    }
-    ~SegmentBlock()
-    {
-        if (fSegments) sZBBlocks->DisposeBlock(fSegments);
-    }
-    SegmentBlock(const SegmentBlock&) = delete;
-    SegmentBlock& operator=(const SegmentBlock&) = delete;
-
-    PDPathSegment* Get() const noexcept { return fSegments; }
-
-private:
-    PDPathSegment* fSegments = nullptr;
-};
 
 struct Moved {
     double h;
@@ -103,25 +80,13 @@ void CutFileWriter::WriteCutFileHeader(bool cropMarks) noexcept
 // (open), the perforation tag line of a perforation line, "U".
 void CutFileWriter::WriteArtPath(PDArtHandle art, PDRealPoint offset) noexcept
 {
-    if (!sPDPath || !sZBBlocks) return;
-    int16_t count = 0;
-    if (sPDPath->GetPathSegmentCount(art, &count) != kNoErr || count < 0) {
-        fFailed = true;
-        return;
+    PathSegments segments("cut path segments");
+    switch (segments.Read(art)) {
+    case PathSegments::Result::kRead: break;
+    case PathSegments::Result::kNoMemory: return;  // no memory for this path: it is left out and the run goes on
+    case PathSegments::Result::kFailed: fFailed = true; return;
     }
-    const SegmentBlock block(count);
-    PDPathSegment* segments = block.Get();
-    if (!segments) return;  // no memory for this path: it is left out and the run goes on
-    if (count > 0 && sPDPath->GetPathSegments(art, 0, count, segments) != kNoErr) {
-        fFailed = true;
-        return;
-    }
-    ZBBoolean closed = 0;
-    sPDPath->GetPathClosed(art, &closed);
-    int32_t written = count;
-    // A closed path returns to its first anchor through a repeat of the first segment.
-    if (closed && count > 0) segments[written++] = segments[0];
-    WriteCutPath(written, art, segments, offset, closed != 0);
+    WriteCutPath(segments.Count(), art, segments.Get(), offset, segments.Closed());
 }
 
 void CutFileWriter::WriteCutPath(int32_t count, PDArtHandle art, const PDPathSegment* segments, PDRealPoint offset,

@@ -5,6 +5,7 @@
 
 #include "Edition.h"
 #include "HelpPagePath.h"
+#include "MacSystemVersion.h"
 #include "PayloadParser.h"
 #include "Suites.h"
 #include "TalvexGlimtUIController.h"
@@ -33,9 +34,10 @@ std::string PluginModulePath()
 void TalvexGlimtUIController::ExecuteHelp(const pd::UnicodeString& payload)
 {
     if (kMacEdition) {
-        // Every system this edition runs on is 10.0 or later, which the page needs; the result of opening is
-        // not needed.
-        platform::OpenWithDesktop(kMacHelpPage);
+        // A missing page is not noticed; neither is the result of opening it.
+        platform::FileSystemRef page;
+        if (SystemHasFileReferences() && platform::MakeFileSystemRef(kMacHelpPage, page, nullptr))
+            platform::OpenFileSystemItem(page);
         return;
     }
     const std::string fileName = GetElement(payload, "FileName").as_Platform();

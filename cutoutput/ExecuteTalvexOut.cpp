@@ -14,8 +14,11 @@
 
 void TalvexGlimtUIController::ExecuteTalvexOut(const pd::UnicodeString& payload)
 {
-    // The macOS feature set drives the plotter itself, which this build does not do yet.
-    if (kMacEdition) return;
+    // The macOS feature set drives the plotter itself.
+    if (kMacEdition) {
+        ExecutePlotterOutput(payload);
+        return;
+    }
 
     const int32_t target = GetElementInt32(payload, "Target");
     const ArtMatchList paths(ArtMatchList::Query::kPaths);

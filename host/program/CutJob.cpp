@@ -1,9 +1,19 @@
 #include "CutJob.h"
 
+#include <filesystem>
 #include <ostream>
 
 namespace pendrake {
 namespace {
+
+// Where the macOS feature set writes its command files: the output application's folder, relative to the current
+// folder of the process.
+std::string OutputFolderOfMacEdition()
+{
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::absolute("../Applications/Talvex/", error);
+    return error ? std::string("../Applications/Talvex/") : folder.lexically_normal().string();
+}
 
 const std::string kEventPrefix = std::string(kPanelEventNamespace) + ".";
 
@@ -97,6 +107,25 @@ bool CutJob::MarkWith(const std::vector<std::string>& ids, const char* tagName, 
     return Send("!select " + Join(unmarked), problem) && Send(Operation(operation), problem);
 }
 
+bool CutJob::Reported(const std::string& folder, const std::string& number, std::string* problem)
+{
+    if (number.empty()) {
+        fLog << "Output: the command files were written to " << folder << " and the output application opened\n";
+        return true;
+    }
+    if (!problem) return false;
+    if (number == std::to_string(kCuttingAppNotInstalledMessage)) {
+        *problem = "the command files were written to " + folder + ", but the output application " + folder +
+                   "TalvexOutputX.app could not be opened";
+    } else if (number == std::to_string(kCutFileIncompleteMessage)) {
+        *problem = "the command files could not be written in full to " + folder +
+                   " (the folder must exist: ../Applications/Talvex/ from the current folder)";
+    } else {
+        *problem = "the output run failed (message " + number + ")";
+    }
+    return false;
+}
+
 bool CutJob::Run(const CutJobOptions& options, std::string* problem)
 {
     if (!fHost.CurrentDocument()) {
@@ -104,13 +133,19 @@ bool CutJob::Run(const CutJobOptions& options, std::string* problem)
         return false;
     }
 
+    if (options.macEdition && !options.perforateIds.empty()) {
+        if (problem) *problem = "the macOS feature set has no perforation lines";
+        return false;
+    }
+    const std::string model = options.model.empty() ? DefaultModel(options.macEdition) : options.model;
+
     // The model, by name, from the plug-in's list; its default settings from the plug-in's defaults list.
     const std::string models = Ask(Operation(PanelOperation::kSendMachineTypeList), kMachineTypeListEvent.name);
     std::string id;
-    for (const std::string& model : FindAll(models, "MachineType"))
-        if (Find(model, "Name") == options.model) id = Find(model, "id");
+    for (const std::string& row : FindAll(models, "MachineType"))
+        if (Find(row, "Name") == model) id = Find(row, "id");
     if (id.empty()) {
-        if (problem) *problem = "the plug-in knows no cutter model \"" + options.model + "\"";
+        if (problem) *problem = "the plug-in knows no cutter model \"" + model + "\"";
         return false;
     }
     std::string defaults;
@@ -119,8 +154,11 @@ bool CutJob::Run(const CutJobOptions& options, std::string* problem)
         if (Find(row, "id") == id) defaults = row;
     const std::string x = Find(defaults, "X"), y = Find(defaults, "Y"), w = Find(defaults, "W"),
                       l = Find(defaults, "L");
-    fLog << "Cutter model " << options.model << " (id " << id << "): X " << x << " mm, Y " << y << " mm, W " << w
-         << " mm, L " << l << " mm, " << options.cropCount << " marks\n";
+    fLog << "Cutter model " << model << " (id " << id << "): X " << x << " mm, Y " << y << " mm, W " << w << " mm, L "
+         << l << " mm";
+    // The macOS feature set takes the layout from the model alone.
+    if (!options.macEdition) fLog << ", " << options.cropCount << " marks";
+    fLog << '\n';
     if (!Send(Operation(PanelOperation::kSetCropParameters,
                         Element("X", x) + Element("Y", y) + Element("W", w) + Element("L", l) +
                             Element("MachineType", id) + Element("CropCount", std::to_string(options.cropCount))),
@@ -157,8 +195,9 @@ bool CutJob::Run(const CutJobOptions& options, std::string* problem)
 
     bool messaged = false;
     const std::string message = Ask(Operation(PanelOperation::kOutputRun, target), kDispMessageEvent.name, &messaged);
+    const std::string number = messaged ? Find(message, "Num") : std::string();
+    if (options.macEdition) return Reported(OutputFolderOfMacEdition(), number, problem);
     if (messaged) {
-        const std::string number = Find(message, "Num");
         if (problem)
             *problem = number == std::to_string(kCuttingAppNotInstalledMessage)
                            ? "the cut data file was written, but the cutting application is not registered"

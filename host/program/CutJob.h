@@ -16,12 +16,16 @@
 namespace pendrake {
 
 struct CutJobOptions {
-    std::string model = "TS-1";             // a model name of the plug-in's list
+    bool macEdition = false;                // the plug-ins are markplug's macOS feature set
+    std::string model;                      // a model name of the plug-in's list; empty: DefaultModel()
     int32_t cropCount = 4;                  // 3 or 4 marks where the model offers both
     std::vector<std::string> cutIds;        // SVG ids of the paths (or groups) to cut
     std::vector<std::string> perforateIds;  // SVG ids to perforate; they are cut lines as well
     int32_t target = 3;                     // which objects the output writes: 3 the cut lines (see README)
 };
+
+// The model a job uses when none is named: TS-1, or TR-2 in the macOS feature set, which has no TS-1.
+inline const char* DefaultModel(bool macEdition) { return macEdition ? "TR-2" : "TS-1"; }
 
 class CutJob {
 public:
@@ -35,6 +39,8 @@ public:
     bool Run(const CutJobOptions& options, std::string* problem);
 
 private:
+    // The macOS feature set's output run, from the message number it answered with (empty: none).
+    bool Reported(const std::string& folder, const std::string& number, std::string* problem);
     // Sends one operation payload and returns the data of the first event of that name it answered with
     // (empty when none).
     std::string Ask(const std::string& payload, const std::string& answerName, bool* answered = nullptr);

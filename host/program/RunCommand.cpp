@@ -50,8 +50,10 @@ int RunJob(const JobOptions& options, std::ostream& out, std::ostream& err)
 
         ConsolePanel panel(session.Host());
         CutJob job(session.Host(), panel, events, out);
+        CutJobOptions jobOptions = options.job;
+        jobOptions.macEdition = options.session.edition == "macos";
         std::string problem;
-        if (!job.Run(options.job, &problem)) {
+        if (!job.Run(jobOptions, &problem)) {
             err << "pendrake: " << problem << '\n';
             status = 1;
         }

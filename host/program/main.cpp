@@ -59,7 +59,7 @@ int main(int argc, char** argv)
         ->type_name("ARTWORK.svg");
     AddSessionOptions(*run, jobOptions.session);
     run->add_option("--prefs", jobOptions.session.preferences, "preference file")->type_name("FILE");
-    run->add_option("--model", jobOptions.job.model, "cutter model name")->default_str("TS-1");
+    run->add_option("--model", jobOptions.job.model, "cutter model name (default: TS-1, macOS feature set TR-2)");
     run->add_option("--crop-count", jobOptions.job.cropCount, "3 or 4 crop marks")
         ->check(CLI::IsMember({3, 4}))
         ->default_str("4");

@@ -1,8 +1,11 @@
 // Operation 12 opens a help page with the desktop's opener, here a recorder program: the Windows feature set a
-// page beside the plug-in module, named by the panel; the macOS one a fixed page. Nothing is sent back.
+// page beside the plug-in module, named by the panel; the macOS one a fixed page
+// beside the host's current folder. Nothing is sent back.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 
 #include "CutDocuments.h"
 #include "CutOutputSandbox.h"
@@ -68,11 +71,20 @@ TEST(Help, WithoutTheModuleInformationNothingOpens)
     EXPECT_EQ(sandbox.WaitForRecords(1), (Records{{MARKPLUG_ARGV_RECORDER, PluginFolder("windows") + "/frame.html"}}));
 }
 
-TEST(Help, TheMacosEditionOpensItsOnePage)
+TEST(Help, TheMacosEditionOpensItsOnePageOnSystemsThatCan)
 {
     CutOutputSandbox sandbox;
+    const std::string hostFolder = sandbox.EnterMacHostFolder();
     MarkplugHost h("macos");
     ASSERT_EQ(h.StartAndConnect(), kNoErr);
+    h.Click(Help("other.html"));  // no page yet: nothing is opened
+    const std::string page = sandbox.Folder() + "/Applications/Talvex/Help/frame.html";
+    std::filesystem::create_directories(sandbox.Folder() + "/Applications/Talvex/Help");
+    std::ofstream(page) << "<html></html>";
+    sandbox.SetSystemVersion("0x0ff9");  // before 10.0: no file-system references, nothing opened
     h.Click(Help("other.html"));
-    EXPECT_EQ(sandbox.WaitForRecords(1), (Records{{MARKPLUG_ARGV_RECORDER, "../Applications/Talvex/Help/frame.html"}}));
+    sandbox.SetSystemVersion("");
+    h.Click(Help("other.html"));
+    EXPECT_EQ(sandbox.WaitForRecords(1), (Records{{MARKPLUG_ARGV_RECORDER, page}}));
+    EXPECT_EQ(sandbox.RecordCount(), 1u);
 }

@@ -15,8 +15,8 @@ namespace fs = std::filesystem;
 namespace testing_support {
 namespace {
 
-constexpr const char* kVariables[] = {"TMPDIR", "PENDRAKE_REGISTRY_HKCU", "PENDRAKE_REGISTRY_HKLM", "PENDRAKE_OPENER",
-                                      "MARKPLUG_RECORD_DIR"};
+constexpr const char* kVariables[] = {"TMPDIR",          "PENDRAKE_REGISTRY_HKCU", "PENDRAKE_REGISTRY_HKLM",
+                                      "PENDRAKE_OPENER", "MARKPLUG_RECORD_DIR",    "PENDRAKE_SYSTEM_VERSION"};
 constexpr char kKeyFolder[] = "Software/Varrow KT Corporation/Talvex/Folder";
 
 std::string MakeSandboxFolder()
@@ -55,6 +55,7 @@ CutOutputSandbox::~CutOutputSandbox()
             setenv(name, saved->second.c_str(), 1);
     }
     std::error_code error;
+    if (!fSavedFolder.empty()) fs::current_path(fSavedFolder, error);
     fs::permissions(fTempFolder, fs::perms::owner_all, error);
     fs::remove_all(fFolder, error);
 }
@@ -72,6 +73,29 @@ std::string CutOutputSandbox::RecorderLink(const std::string& relativePath)
     fs::create_directories(link.parent_path());
     fs::create_symlink(MARKPLUG_ARGV_RECORDER, link);
     return link.string();
+}
+
+std::string CutOutputSandbox::EnterMacHostFolder()
+{
+    const std::string host = fFolder + "/Pendrake";
+    fs::create_directories(host);
+    fs::create_directories(fFolder + "/Applications/Talvex");
+    if (fSavedFolder.empty()) fSavedFolder = fs::current_path().string();
+    fs::current_path(host);
+    return host;
+}
+
+void CutOutputSandbox::InstallOutputApplication()
+{
+    RecorderLink("Applications/Talvex/TalvexOutputX.app/Contents/MacOS/TalvexOutputX");
+}
+
+void CutOutputSandbox::SetSystemVersion(const std::string& version)
+{
+    if (version.empty())
+        unsetenv("PENDRAKE_SYSTEM_VERSION");
+    else
+        setenv("PENDRAKE_SYSTEM_VERSION", version.c_str(), 1);
 }
 
 std::string CutOutputSandbox::CutFile() const

@@ -27,6 +27,14 @@ public:
     // A link to the recorder at folder/name inside the sandbox (folders made as needed); its path.
     std::string RecorderLink(const std::string& relativePath);
 
+    // The surroundings of the macOS feature set: the sandbox's folder "Pendrake" becomes the process's current
+    // folder (until the sandbox goes), beside an empty application folder "Applications/Talvex"; its path.
+    std::string EnterMacHostFolder();
+    // The output application "TalvexOutputX.app" in that folder, its program a link to the recorder.
+    void InstallOutputApplication();
+    // The system version the platform layer reports ("0x1090"); empty: its default.
+    void SetSystemVersion(const std::string& version);
+
     // The one "~TX....TMP" file of the temporary folder; empty when there is not exactly one.
     std::string CutFile() const;
 
@@ -40,6 +48,7 @@ private:
     std::string fTempFolder;
     std::string fRecords;
     std::map<std::string, std::string> fSavedVariables;  // the environment variables as they were before
+    std::string fSavedFolder;                            // the current folder before EnterMacHostFolder
 };
 
 // The bytes of a file; empty when it cannot be read.

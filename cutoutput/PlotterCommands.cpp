@@ -1,0 +1,52 @@
+#include "PlotterCommands.h"
+
+#include <cmath>
+
+#include "CropSettings.h"
+#include "Suites.h"
+#include "pendrake/IPDError.h"
+#include "pendrake/IPDUnicodeString.h"
+#include "pendrake/PDUser.h"
+
+namespace {
+
+// value as the host writes it with no decimal places.
+std::string HostInteger(int64_t value)
+{
+    if (!sPDUser) throw pd::Error(kCantHappenErr);
+    const pd::UnicodeString text;
+    pd::Check(sPDUser->RealToString(static_cast<PDReal>(value), 0, text.Get()));
+    return text.as_Platform();
+}
+
+}  // namespace
+
+bool ToPlotterUnits(double points, int32_t& units) noexcept
+{
+    // In this order of operations, so that every point lands on the same unit in any build.
+    const double scaled = points * 1016.0 / 72.0 + 0.5;
+    // The comparison is false for NaN as well: no value outside the range reaches the conversion.
+    if (!(std::fabs(scaled) < static_cast<double>(kMostPlotterUnits) + 1)) return false;
+    units = static_cast<int32_t>(scaled);
+    return true;
+}
+
+std::string CropHeader(bool proForm)
+{
+    // The frame's size in plotter units, from hundredths of a millimetre: × 2 / 5, truncated toward zero.
+    const int64_t width = static_cast<int64_t>(cropParameter.horzDistance) * 2 / 5;
+    const int64_t length = static_cast<int64_t>(cropParameter.vertDistance) * 2 / 5;
+    pd::UnicodeString header(
+        "\x1b"
+        "E\x1b%-12345X@PJL RESET\n@PJL DO CROPMARK ");
+    header.append(pd::UnicodeString(HostInteger(200) + "," + HostInteger(200) + "," + HostInteger(width) + "," +
+                                    HostInteger(length)));
+    header.append(pd::UnicodeString(proForm ? ",4;\n" : ";\n"));
+    header.append(pd::UnicodeString("@PJL ENTER LANGUAGE = VXCMD\n"));
+    return header.as_Platform();
+}
+
+std::string PointLine(bool penUp, int32_t x, int32_t y)
+{
+    return std::string(penUp ? "PU" : "PD") + HostInteger(x) + "," + HostInteger(y) + ";\r\n";
+}
