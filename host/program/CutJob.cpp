@@ -119,7 +119,8 @@ bool CutJob::Reported(const std::string& folder, const std::string& number, std:
                    "TalvexOutputX.app could not be opened";
     } else if (number == std::to_string(kCutFileIncompleteMessage)) {
         *problem = "the command files could not be written in full to " + folder +
-                   " (the folder must exist: ../Applications/Talvex/ from the current folder)";
+                   ": the output application's folder must exist there (../Applications/Talvex/ from the current "
+                   "folder)";
     } else {
         *problem = "the output run failed (message " + number + ")";
     }

@@ -9,6 +9,7 @@
 
 #include "Commands.h"
 #include "CutOutputSandbox.h"
+#include "ProgramRun.h"
 #include "host/Svg.h"
 
 namespace {
@@ -267,18 +268,43 @@ TEST_F(RunCommand, AnUnknownModelOrIdStopsTheJobBeforeItsStep)
     EXPECT_EQ(fSandbox.RecordCount(), 0u);
 }
 
-TEST_F(RunCommand, TheMacEditionDoesNotClaimAnOutputItNeverRan)
+TEST_F(RunCommand, TheMacEditionWritesTheCommandFilesAndOpensTheOutputApplication)
 {
-    GTEST_SKIP() << "product fault: with --edition macos the plug-in's output run does nothing (no file, no "
-                    "message), yet the job prints that the file was written and the application started, and exits 0";
-    Register();
+    const std::string folder = fSandbox.Folder() + "/Applications/Talvex/";
+    fSandbox.EnterMacHostFolder();
+    fSandbox.InstallOutputApplication();
     fOptions.session.edition = "macos";
-    fOptions.job.model = "TR-1";  // the macOS feature set has no TS-1
     fOptions.job.perforateIds = {};
-    EXPECT_EQ(Run(), 1);
+    EXPECT_EQ(Run(), 0) << fErr;
+    EXPECT_EQ(fErr, "");
+    EXPECT_EQ(fOut,
+              "Cutter model TR-2 (id 4): X 10 mm, Y 25 mm, W 170 mm, L 215 mm\n"
+              "Crop frame (points): left 56.6929, top 708.661, right 538.583, bottom 99.2126\n"
+              "Crop marks: 9 objects\nCut lines: tri,slit,dot\n"
+              "Preview (target 3): paths -10,-11,-12 (negative: cut lines), crop marks present\n"
+              "Output: the command files were written to " +
+                  folder + " and the output application opened\nSaved: " + Path("out.svg") + "\n");
     EXPECT_EQ(fCutFile, "");  // that feature set makes no cut data file
-    EXPECT_EQ(fOut.find(kStarted), std::string::npos);
-    EXPECT_EQ(fSandbox.RecordCount(), 0u);
+    EXPECT_EQ(fSandbox.WaitForRecords(1),
+              (std::vector<Lines>{{folder + "TalvexOutputX.app/Contents/MacOS/TalvexOutputX"}}));
+    EXPECT_EQ(FileBytes(folder + "tmp.txt").substr(0, 86),
+              "\x1b"
+              "E\x1b%-12345X@PJL RESET\n@PJL DO CROPMARK 200,200,6800,8600;\n@PJL ENTER LANGUAGE = VXCMD\n");
+    // The output application's stand-in reads the three files strictly and finds them in agreement.
+    const ProgramResult check = RunProgram({OUTPUT_STANDIN, "-d", folder, "-o", fSandbox.Folder()}, fSandbox.Folder());
+    EXPECT_EQ(check.fErr, "");
+    EXPECT_EQ(check.fExitCode, 0);
+
+    // A job that asks for what the feature set lacks, or finds no folder to write to, fails and says why.
+    fOptions.job.perforateIds = {"fold"};
+    EXPECT_EQ(Run(), 1);
+    EXPECT_EQ(fErr, "pendrake: the macOS feature set has no perforation lines\n");
+    fOptions.job.perforateIds = {};
+    std::filesystem::remove_all(folder);
+    EXPECT_EQ(Run(), 1);
+    EXPECT_EQ(fErr, "pendrake: the command files could not be written in full to " + folder +
+                        ": the output application's folder must exist there (../Applications/Talvex/ from the "
+                        "current folder)\n");
 }
 
 TEST_F(RunCommand, ABadArtworkIsRefusedBeforeAnyPluginStarts)

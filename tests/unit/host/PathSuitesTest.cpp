@@ -1,8 +1,10 @@
-// The Path and Path Style suites through the registry's pointers, in both precisions.
+// The Path, Path Style and Path Construction suites through the registry's pointers, in both precisions.
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 
 #include "DocumentSuitesFixture.h"
+#include "pendrake/PDPathConstruction.h"
 
 using suitetest::DocumentSuites;
 
@@ -177,4 +179,95 @@ TEST_F(PathSuites, StyleRefusalsChangeNothing)
     host::Art* text = Doc().NewArt(host::ArtKind::Text, host::PaintOrder::AboveAll, nullptr);
     const auto textHandle = reinterpret_cast<PDArtHandle>(static_cast<std::uintptr_t>(text->serial));
     EXPECT_EQ(fStyle->GetPathStyle(textHandle, &style), kNoErr);
+}
+
+namespace {
+
+// The points of the Path Construction suite, made with the C allocator.
+struct FlatPoints {
+    int32_t count = -1;
+    PDPathPoint* points = nullptr;
+    ~FlatPoints() { std::free(points); }
+};
+
+void* Allocate(size_t size) { return std::malloc(size); }
+void Dispose(void* block) { std::free(block); }
+
+}  // namespace
+
+TEST_F(PathSuites, FlatteningKeepsTheAnchorsAndStaysWithinTheFlatness)
+{
+    const auto* construction =
+        Acquire<PDPathConstructionSuite4>(kPDPathConstructionSuite, kPDPathConstructionSuiteVersion4);
+    ASSERT_NE(construction, nullptr);
+    // A straight side, then a quarter circle of radius 72 around (0, 0) from (72, 0) to (0, 72), then straight
+    // back to the start.
+    const PDReal k = 72 * 0.5522847498;
+    const PDPathSegment segments[4] = {{{0, 0}, {0, 0}, {0, 0}, 1},
+                                       {{72, 0}, {72, 0}, {72, k}, 1},
+                                       {{0, 72}, {k, 72}, {0, 72}, 1},
+                                       {{0, 0}, {0, 0}, {0, 0}, 1}};
+    FlatPoints flat;
+    ASSERT_EQ(construction->SegmentsToPoints(4, segments, 2000, 0.05, &flat.count, &flat.points, Allocate, Dispose),
+              kNoErr);
+    ASSERT_GT(flat.count, 8);
+    // The anchors come out as they went in, marked as such, in order; every point between lies on the circle.
+    EXPECT_EQ(flat.points[0].point.h, 0.0);
+    EXPECT_EQ(flat.points[1].point.h, 72.0);
+    EXPECT_EQ(flat.points[1].corner, 1);
+    EXPECT_EQ(flat.points[flat.count - 2].point.v, 72.0);
+    EXPECT_EQ(flat.points[flat.count - 1].point.h, 0.0);
+    EXPECT_EQ(flat.points[flat.count - 1].point.v, 0.0);
+    for (int32_t j = 2; j < flat.count - 2; ++j) {
+        EXPECT_EQ(flat.points[j].corner, 0);
+        EXPECT_NEAR(std::hypot(flat.points[j].point.h, flat.points[j].point.v), 72.0, 0.05);
+    }
+    // A coarser flatness takes fewer points; the point limit caps a curve.
+    FlatPoints coarse, capped;
+    ASSERT_EQ(construction->SegmentsToPoints(4, segments, 2000, 2, &coarse.count, &coarse.points, Allocate, Dispose),
+              kNoErr);
+    EXPECT_LT(coarse.count, flat.count);
+    ASSERT_EQ(construction->SegmentsToPoints(4, segments, 3, 0.05, &capped.count, &capped.points, Allocate, Dispose),
+              kNoErr);
+    EXPECT_EQ(capped.count, 2 + 3 + 1);  // start, the curve's three steps, the way back
+
+    // Nothing in: nothing out. Limits that are no numbers, or none, are refused.
+    FlatPoints empty;
+    EXPECT_EQ(construction->SegmentsToPoints(0, nullptr, 2000, 0.05, &empty.count, &empty.points, Allocate, Dispose),
+              kNoErr);
+    EXPECT_EQ(empty.count, 0);
+    EXPECT_EQ(empty.points, nullptr);
+    const PDReal nan = std::numeric_limits<PDReal>::quiet_NaN();
+    FlatPoints refused;
+    EXPECT_EQ(
+        construction->SegmentsToPoints(4, segments, nan, 0.05, &refused.count, &refused.points, Allocate, Dispose),
+        kBadParameterErr);
+    EXPECT_EQ(construction->SegmentsToPoints(4, segments, 2000, 0, &refused.count, &refused.points, Allocate, Dispose),
+              kBadParameterErr);
+    EXPECT_EQ(
+        construction->SegmentsToPoints(4, segments, 0.5, 0.05, &refused.count, &refused.points, Allocate, Dispose),
+        kBadParameterErr);
+}
+
+TEST_F(PathSuites, FlatteningInSinglePrecisionGivesTwelveBytePoints)
+{
+    struct SinglePoint {
+        float h, v;
+        int32_t corner;
+    };
+    using Proc = ZBErr (*)(int32_t, const host::PathSegment<float>*, float, float, int32_t*, SinglePoint**,
+                           PDAllocateProc, PDDisposeProc);
+    const auto* suite = Acquire<Proc>(kPDPathConstructionSuite, kPDPathConstructionSuiteVersion1003);
+    ASSERT_NE(suite, nullptr);
+    static_assert(sizeof(SinglePoint) == 12 && sizeof(host::PathSegment<float>) == 28);
+    const host::PathSegment<float> segments[2] = {{{1.5f, 2.5f}, {1.5f, 2.5f}, {1.5f, 2.5f}, 1},
+                                                  {{841.8898f, -3}, {841.8898f, -3}, {841.8898f, -3}, 0}};
+    int32_t count = 0;
+    SinglePoint* points = nullptr;
+    ASSERT_EQ((*suite)(2, segments, 2000.0f, 0.07086614f, &count, &points, Allocate, Dispose), kNoErr);
+    ASSERT_EQ(count, 2);
+    EXPECT_EQ(points[0].h, 1.5f);
+    EXPECT_EQ(points[1].h, 841.8898f);
+    EXPECT_EQ(points[1].v, -3.0f);
+    std::free(points);
 }
