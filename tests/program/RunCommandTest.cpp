@@ -1,14 +1,17 @@
 // `pendrake run` in-process: markplug loaded from the build tree, the cutting application registered as the argv
 // recorder in the sandbox's registry, the printed steps, the cut data file and the saved document compared
 // exactly.
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 #include <gtest/gtest.h>
 
 #include "Commands.h"
 #include "CutOutputSandbox.h"
+#include "Hp2xxExtent.h"
 #include "ProgramRun.h"
 #include "host/Svg.h"
 
@@ -312,6 +315,47 @@ TEST_F(RunCommand, ABadArtworkIsRefusedBeforeAnyPluginStarts)
     std::ofstream(Path("art.svg")) << "<svg xmlns='http://www.w3.org/2000/svg'><use href='#a'/></svg>";
     EXPECT_THROW(Run(), host::SvgError);
     EXPECT_FALSE(fs::exists(Path("out.svg")));
+}
+
+}  // namespace
+
+namespace {
+
+// Plotter units of a length in points, as the command files count them.
+long long Units(double points) { return static_cast<long long>(points * 1016.0 / 72.0 + 0.5); }
+
+TEST_F(RunCommand, HpglOfTheSampleDrawsWhereTheArtworkIs)
+{
+    ASSERT_NE(std::string(HP2XX_PROGRAM), "HP2XX_PROGRAM-NOTFOUND")
+        << "hp2xx is not installed; scripts/setup installs it";
+    const std::string folder = fSandbox.Folder() + "/Applications/Talvex/";
+    fSandbox.EnterMacHostFolder();
+    fSandbox.InstallOutputApplication();
+    fOptions.session.edition = "macos";
+    fOptions.session.artwork = std::string(MARKPLUG_SOURCE_DIR) + "/examples/sign.svg";
+    fOptions.job.cutIds = {"border", "badge-ring", "star", "dot-left", "dot-right", "wave"};
+    fOptions.job.perforateIds = {};
+    ASSERT_EQ(Run(), 0) << fErr;
+
+    // The artwork's own extent: the border, whose straight sides lie outside everything else it holds, in page
+    // coordinates, measured from the lower-left corner of the area the marks cover (frame corner less a radius).
+    const std::unique_ptr<host::Document> document = host::ReadSvgFile(Path("out.svg"));
+    host::Rect bounds;
+    ASSERT_TRUE(document->Bounds(*document->FindById("border"), bounds));
+    const host::Point origin = document->Origin();
+    const double radius = 14.173228346456694;
+    const double cornerX = 56.6929 - radius, cornerY = 99.2126 - radius;  // the frame the job printed
+    ASSERT_NE(fOut.find("Crop frame (points): left 56.6929, top 708.661, right 538.583, bottom 99.2126\n"),
+              std::string::npos);
+
+    std::string error;
+    const std::optional<PlotExtent> extent =
+        Hp2xxExtent(HP2XX_PROGRAM, FileBytes(folder + "tmp.txt"), fSandbox.Folder(), error);
+    ASSERT_TRUE(extent) << error;
+    EXPECT_LE(std::llabs(extent->fLeft - Units(bounds.left + origin.h - cornerX)), 1);
+    EXPECT_LE(std::llabs(extent->fRight - Units(bounds.right + origin.h - cornerX)), 1);
+    EXPECT_LE(std::llabs(extent->fBottom - Units(bounds.bottom + origin.v - cornerY)), 1);
+    EXPECT_LE(std::llabs(extent->fTop - Units(bounds.top + origin.v - cornerY)), 1);
 }
 
 }  // namespace

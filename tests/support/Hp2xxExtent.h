@@ -1,7 +1,7 @@
 // An independent reading of a command file: its PJL lines are removed and Debian's hp2xx converts the HP-GL
 // rest, reporting the range of coordinates the pen draws through (pen-up moves do not count).
-#ifndef TESTS_HP2XXEXTENT_H
-#define TESTS_HP2XXEXTENT_H
+#ifndef TESTS_SUPPORT_HP2XXEXTENT_H
+#define TESTS_SUPPORT_HP2XXEXTENT_H
 
 #include <filesystem>
 #include <optional>
