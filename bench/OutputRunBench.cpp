@@ -100,6 +100,29 @@ void OutputRun(benchmark::State& state)
     Report(state, fs::file_size(CutDataFile()));
 }
 
+// The macOS feature set's output run on the same document: the paths flattened by the host and written as the
+// three command files into ../Applications/Talvex/ of the current folder (no output application is installed
+// there, so the panel is told it could not be opened).
+void MacOutputRun(benchmark::State& state)
+{
+    const fs::path hostFolder = Folder() / "Pendrake";
+    const fs::path applicationFolder = Folder() / "Applications" / "Talvex";
+    fs::create_directories(hostFolder);
+    fs::create_directories(applicationFolder);
+    fs::current_path(hostFolder);
+    testing_support::MarkplugHost markplug("macos");
+    markplug.StartAndConnect();
+    FillDocument(markplug.Host());
+    state.counters["peak_before_run_MB"] = PeakMegabytes();
+    ResetPeak();
+    for (auto _ : state) {
+        markplug.Click("<payload><operation>1</operation><Target>0</Target></payload>");
+        markplug.Bus().ClearEvents();
+    }
+    Report(state, fs::file_size(applicationFolder / "tmp.txt") + fs::file_size(applicationFolder / "tmp_pro.txt") +
+                      fs::file_size(applicationFolder / "tmp_km.txt"));
+}
+
 // The floor: every number of the same file formatted with std::to_chars (fixed, six digits: the bytes of "%lf")
 // into a 64 KiB buffer, written when full.
 class FloorWriter {
@@ -191,6 +214,7 @@ void Floor(benchmark::State& state)
 
 BENCHMARK(OutputRun)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
 BENCHMARK(Floor)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
+BENCHMARK(MacOutputRun)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
 
 }  // namespace
 

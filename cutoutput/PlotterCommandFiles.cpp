@@ -38,11 +38,12 @@ PlotterCommandFiles::PlotterCommandFiles() noexcept
     try {
         if (SystemHasFileReferences()) MakeReferences();
         for (std::size_t i = 0; i < kPlotterFileCount; ++i) {
+            fBuffers[i].resize(kBufferSize);
             fForks[i] = Recreate(i);
             if (fForks[i] == platform::kInvalidFile) fComplete = false;
         }
     } catch (...) {
-        // Only the references' paths allocate; without memory the run writes nothing and is incomplete.
+        // Without memory for the buffers or the references' paths the run writes nothing and is incomplete.
         for (std::size_t i = 0; i < kPlotterFileCount; ++i) {
             if (fForks[i] != platform::kInvalidFile) platform::CloseFile(fForks[i]);
             fForks[i] = platform::kInvalidFile;
@@ -55,17 +56,33 @@ PlotterCommandFiles::~PlotterCommandFiles() { Close(); }
 
 void PlotterCommandFiles::Write(PlotterFile file, const std::string& bytes) noexcept
 {
-    const platform::FileHandle fork = fForks[static_cast<std::size_t>(file)];
-    if (fork == platform::kInvalidFile || !platform::WriteFileBytes(fork, bytes.data(), bytes.size()))
+    const std::size_t i = static_cast<std::size_t>(file);
+    if (fForks[i] == platform::kInvalidFile) {
         fComplete = false;
+        return;
+    }
+    if (bytes.size() > kBufferSize - fBuffered[i]) Flush(i);
+    if (bytes.size() > kBufferSize) {
+        if (!platform::WriteFileBytes(fForks[i], bytes.data(), bytes.size())) fComplete = false;
+        return;
+    }
+    bytes.copy(fBuffers[i].data() + fBuffered[i], bytes.size());
+    fBuffered[i] += bytes.size();
+}
+
+void PlotterCommandFiles::Flush(std::size_t i) noexcept
+{
+    if (fBuffered[i] > 0 && !platform::WriteFileBytes(fForks[i], fBuffers[i].data(), fBuffered[i])) fComplete = false;
+    fBuffered[i] = 0;
 }
 
 void PlotterCommandFiles::Close() noexcept
 {
-    for (platform::FileHandle& fork : fForks) {
-        if (fork == platform::kInvalidFile) continue;
-        if (!platform::CloseFile(fork)) fComplete = false;
-        fork = platform::kInvalidFile;
+    for (std::size_t i = 0; i < kPlotterFileCount; ++i) {
+        if (fForks[i] == platform::kInvalidFile) continue;
+        Flush(i);
+        if (!platform::CloseFile(fForks[i])) fComplete = false;
+        fForks[i] = platform::kInvalidFile;
     }
 }
 

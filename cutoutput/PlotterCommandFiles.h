@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "platform/Platform.h"
 
@@ -31,7 +32,8 @@ public:
     PlotterCommandFiles(const PlotterCommandFiles&) = delete;
     PlotterCommandFiles& operator=(const PlotterCommandFiles&) = delete;
 
-    // Appends bytes at the file's current position.
+    // Appends bytes at the file's current position (through a buffer of the file's own, written when full and
+    // on closing).
     void Write(PlotterFile file, const std::string& bytes) noexcept;
     // Closes the three files in order, "tmp.txt" first.
     void Close() noexcept;
@@ -41,8 +43,13 @@ public:
     bool Complete() const noexcept { return fComplete; }
 
 private:
+    static constexpr std::size_t kBufferSize = 64 * 1024;
+    void Flush(std::size_t file) noexcept;
+
     platform::FileHandle fForks[kPlotterFileCount] = {platform::kInvalidFile, platform::kInvalidFile,
                                                       platform::kInvalidFile};
+    std::vector<char> fBuffers[kPlotterFileCount];  // kBufferSize each
+    std::size_t fBuffered[kPlotterFileCount] = {0, 0, 0};
     bool fComplete = true;
 };
 

@@ -8,19 +8,6 @@
 #include "pendrake/IPDUnicodeString.h"
 #include "pendrake/PDUser.h"
 
-namespace {
-
-// value as the host writes it with no decimal places.
-std::string HostInteger(int64_t value)
-{
-    if (!sPDUser) throw pd::Error(kCantHappenErr);
-    const pd::UnicodeString text;
-    pd::Check(sPDUser->RealToString(static_cast<PDReal>(value), 0, text.Get()));
-    return text.as_Platform();
-}
-
-}  // namespace
-
 bool ToPlotterUnits(double points, int32_t& units) noexcept
 {
     // In this order of operations, so that every point lands on the same unit in any build.
@@ -31,7 +18,14 @@ bool ToPlotterUnits(double points, int32_t& units) noexcept
     return true;
 }
 
-std::string CropHeader(bool proForm)
+std::string PlotterNumbers::Text(int64_t value)
+{
+    if (!sPDUser) throw pd::Error(kCantHappenErr);
+    pd::Check(sPDUser->RealToString(static_cast<PDReal>(value), 0, fText.Get()));
+    return fText.as_Platform();
+}
+
+std::string CropHeader(PlotterNumbers& numbers, bool proForm)
 {
     // The frame's size in plotter units, from hundredths of a millimetre: × 2 / 5, truncated toward zero.
     const int64_t width = static_cast<int64_t>(cropParameter.horzDistance) * 2 / 5;
@@ -39,14 +33,14 @@ std::string CropHeader(bool proForm)
     pd::UnicodeString header(
         "\x1b"
         "E\x1b%-12345X@PJL RESET\n@PJL DO CROPMARK ");
-    header.append(pd::UnicodeString(HostInteger(200) + "," + HostInteger(200) + "," + HostInteger(width) + "," +
-                                    HostInteger(length)));
+    header.append(pd::UnicodeString(numbers.Text(200) + "," + numbers.Text(200) + "," + numbers.Text(width) + "," +
+                                    numbers.Text(length)));
     header.append(pd::UnicodeString(proForm ? ",4;\n" : ";\n"));
     header.append(pd::UnicodeString("@PJL ENTER LANGUAGE = VXCMD\n"));
     return header.as_Platform();
 }
 
-std::string PointLine(bool penUp, int32_t x, int32_t y)
+std::string PointLine(PlotterNumbers& numbers, bool penUp, int32_t x, int32_t y)
 {
-    return std::string(penUp ? "PU" : "PD") + HostInteger(x) + "," + HostInteger(y) + ";\r\n";
+    return std::string(penUp ? "PU" : "PD") + numbers.Text(x) + "," + numbers.Text(y) + ";\r\n";
 }

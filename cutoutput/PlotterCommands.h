@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "pendrake/IPDUnicodeString.h"
+
 // Beginnings and endings of the streams.
 inline constexpr char kPlotterInitialize[] = "IN;\r\nPA;\r\n";
 inline constexpr char kPlotterAbsolute[] = "PA;\r\n";
@@ -26,13 +28,24 @@ inline constexpr int32_t kMostPlotterUnits = 1 << 24;
 // value that is not finite or lies beyond kMostPlotterUnits: such a point cannot be cut where it was drawn.
 bool ToPlotterUnits(double points, int32_t& units) noexcept;
 
+// Numbers as the host's real-to-text operation writes them with no decimal places, through one host string
+// that every number reuses.
+class PlotterNumbers {
+public:
+    // Throws pd::Error when the host cannot write the number.
+    std::string Text(int64_t value);
+
+private:
+    pd::UnicodeString fText;
+};
+
 // Resets the cutter and starts a crop-mark job with the current crop settings' frame in plotter units
 // (horizontal and vertical distance × 2 / 5); the four-mark form (proForm) ends the crop-mark line with ",4".
 // Throws pd::Error when the host cannot write the text.
-std::string CropHeader(bool proForm);
+std::string CropHeader(PlotterNumbers& numbers, bool proForm);
 
 // One point: "PU" (the first point of a path, penUp) or "PD", x, ",", y, ";\r\n". Throws pd::Error when the
 // host cannot write the numbers.
-std::string PointLine(bool penUp, int32_t x, int32_t y);
+std::string PointLine(PlotterNumbers& numbers, bool penUp, int32_t x, int32_t y);
 
 #endif

@@ -59,7 +59,8 @@ struct PlotterPoint {
 
 // Writes one admitted path to the three streams. A path that cannot be read or flattened, or that has a point
 // the cutter cannot reach, is left out whole and makes the output incomplete.
-void WritePlotterPath(PlotterCommandFiles& files, PDArtHandle art, PDRealPoint offset, PDReal pageHeight)
+void WritePlotterPath(PlotterCommandFiles& files, PlotterNumbers& numbers, PDArtHandle art, PDRealPoint offset,
+                      PDReal pageHeight)
 {
     PathSegments segments("test");
     switch (segments.Read(art)) {
@@ -84,10 +85,10 @@ void WritePlotterPath(PlotterCommandFiles& files, PDArtHandle art, PDRealPoint o
         }
     }
     for (std::size_t j = 0; j < plotted.size(); ++j) {
-        const std::string line = PointLine(j == 0, plotted[j].x, plotted[j].y);
+        const std::string line = PointLine(numbers, j == 0, plotted[j].x, plotted[j].y);
         files.Write(PlotterFile::kPlain, line);
         files.Write(PlotterFile::kPro, line);
-        files.Write(PlotterFile::kTurned, PointLine(j == 0, plotted[j].turned, plotted[j].x));
+        files.Write(PlotterFile::kTurned, PointLine(numbers, j == 0, plotted[j].turned, plotted[j].x));
     }
 }
 
@@ -106,15 +107,16 @@ void WriteCommandStreams(PlotterCommandFiles& files, const ArtMatchList& paths, 
 {
     PDReal pageHeight = 0;
     if (!PageHeight(pageHeight)) files.Fail();
-    if (cropMarks) files.Write(PlotterFile::kPlain, CropHeader(false));
+    PlotterNumbers numbers;
+    if (cropMarks) files.Write(PlotterFile::kPlain, CropHeader(numbers, false));
     files.Write(PlotterFile::kPlain, kPlotterInitialize);
     files.Write(PlotterFile::kPro, kProStreamLead);
-    if (cropMarks) files.Write(PlotterFile::kPro, CropHeader(true));
+    if (cropMarks) files.Write(PlotterFile::kPro, CropHeader(numbers, true));
     files.Write(PlotterFile::kPro, kPlotterInitialize);
     files.Write(PlotterFile::kTurned, kPlotterAbsolute);
 
     ForEachAdmittedPath(paths, target, [&](const CutCandidate& candidate) {
-        WritePlotterPath(files, candidate.art, offset, pageHeight);
+        WritePlotterPath(files, numbers, candidate.art, offset, pageHeight);
     });
 }
 
