@@ -9,9 +9,9 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <thread>
 
+#include "CutOutputSandbox.h"  // FileBytes
 #include "EnvironmentGuard.h"
 #include "TempFolder.h"
 
@@ -19,13 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Contents(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using testing_support::FileBytes;
 
 TEST(PlatformFileReferences, ReferToWhatExistsAndMakeFilesOnlyOnce)
 {
@@ -50,7 +44,7 @@ TEST(PlatformFileReferences, ReferToWhatExistsAndMakeFilesOnlyOnce)
     EXPECT_TRUE(platform::WriteFileBytes(fork, "IN;", 3));
     EXPECT_TRUE(platform::WriteFileBytes(fork, "PA;", 3));
     EXPECT_TRUE(platform::CloseFile(fork));
-    EXPECT_EQ(Contents(file.path), "IN;PA;");
+    EXPECT_EQ(FileBytes(file.path), "IN;PA;");
     EXPECT_EQ(platform::OpenDataFork(file, 1), platform::kInvalidFile);  // read permission: not offered
 
     EXPECT_TRUE(platform::DeleteObject(file));
@@ -109,7 +103,7 @@ std::string AwaitRecord(const fs::path& folder)
 {
     for (int i = 0; i < 200; ++i) {
         for (const auto& entry : fs::directory_iterator(folder))
-            if (entry.path().extension() == ".rec") return Contents(entry.path());
+            if (entry.path().extension() == ".rec") return FileBytes(entry.path().string());
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
     return "(nothing recorded)";
