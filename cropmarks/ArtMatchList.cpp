@@ -14,8 +14,8 @@ ArtMatchList::ArtMatchList(Query query) noexcept
     } else {
         // Attribute mask 0: every object of the type, on every layer and inside groups and compound paths.
         const int16_t type = query == Query::kPaths ? kPDPathArt : kPDAnyArt;
-        const PDMatchingArtSpec spec = {type, 0, 0};
-        result = sPDMatchingArt->GetMatchingArt(&spec, 1, &matches, &count);
+        const PDMatchingArtSpec wanted = {type, 0, 0};
+        result = sPDMatchingArt->GetMatchingArt(&wanted, 1, &matches, &count);
     }
     if (result != kNoErr) {
         if (matches) sPDMatchingArt->DisposeMatches(matches);
