@@ -1,14 +1,30 @@
 // OperationFunc: the entry through which the panel service library delivers "OperationClicked" events.
 #include <new>
+#include <string>
 
 #include "AppContext.h"
+#include "Suites.h"
 #include "TalvexGlimtUIController.h"
 #include "TalvexPluginDialogPlugin.h"
 #include "pendrake/IPDError.h"
 
 namespace {
 
-// A failure inside a panel event has no caller to return to; it is reported like a failed message.
+// The host's four-character code as text ('CANT'), or its number when it is not four printable characters.
+std::string CodeText(ZBErr code)
+{
+    const auto value = static_cast<uint32_t>(code);
+    std::string text;
+    for (int shift = 24; shift >= 0; shift -= 8) {
+        const char c = static_cast<char>((value >> shift) & 0xFF);
+        if (c < ' ' || c > '~') return std::to_string(code);
+        text += c;
+    }
+    return "'" + text + "'";
+}
+
+// A failure inside a panel event has no caller to return to: it is reported like a failed message, and the user
+// is told, since the panel would otherwise show an operation that did not happen as done.
 void ReportListenerError(ZBErr code) noexcept
 {
     try {
@@ -17,6 +33,10 @@ void ReportListenerError(ZBErr code) noexcept
         } else {
             Plugin::DefaultError(nullptr, code);
         }
+        if (Plugin::FilterError(code) || !sPDUser || !sPDUser->ErrorAlert) return;
+        const std::string text =
+            "The operation could not be carried out: the host reported the error " + CodeText(code) + ".";
+        sPDUser->ErrorAlert(text.c_str());
     } catch (...) {
         // A report that fails is dropped: nothing may leave the listener.
     }
@@ -27,10 +47,18 @@ void ReportListenerError(ZBErr code) noexcept
 extern "C" void OperationFunc(const trml::event::Event* event, void* context)
 {
     if (!event || !context) return;
-    const ZBErr result = pd::CodeOfWork([&] {
+    try {
         const AppContext appContext(gPlugin ? gPlugin->GetPluginRef() : nullptr);
-        static_cast<TalvexGlimtUIController*>(context)->ExecuteCommand(event);
-        return kNoErr;
-    });
-    if (result != kNoErr) ReportListenerError(result);
+        // A panel event arrives outside any message: without the plug-in's context every host call would be
+        // refused, and an operation carried out halfway would leave the document half changed. The report of a
+        // failure needs the host as well, inside the same context.
+        if (!appContext.Entered()) return;
+        const ZBErr result = pd::CodeOfWork([&] {
+            static_cast<TalvexGlimtUIController*>(context)->ExecuteCommand(event);
+            return kNoErr;
+        });
+        if (result != kNoErr) ReportListenerError(result);
+    } catch (...) {
+        // Nothing may leave the listener; entering and leaving the context throw nothing.
+    }
 }

@@ -2,7 +2,9 @@
 
 #include <string>
 
+#include "pendrake/IPDError.h"
 #include "pendrake/IPDNumberFormat.h"
+#include "pendrake/ZBErrors.h"
 
 pd::UnicodeString GetElement(const pd::UnicodeString& payload, const char* name)
 {
@@ -18,25 +20,39 @@ pd::UnicodeString GetElement(const pd::UnicodeString& payload, const char* name)
     return payload.substr(valueAt, closingAt - valueAt);
 }
 
+namespace {
+
+// A text that is no number reads as 0; a host that cannot read the text at all must not make a value of 0 (a
+// target of every path, a length of nothing) out of it.
+void ThrowUnlessNumberOrNot(ZBErr result)
+{
+    if (result != kNoErr && result != kBadFormatErr) throw pd::Error(result);
+}
+
+int32_t ReadInteger(const pd::UnicodeString& text)
+{
+    int32_t value = 0;
+    ThrowUnlessNumberOrNot(pd::NumberFormat().ToInteger(text, value));
+    return value;
+}
+
+}  // namespace
+
 int32_t ParseOperation(const pd::UnicodeString& payload)
 {
     const pd::UnicodeString text = GetElement(payload, "operation");
     if (text.empty()) return -1;
-    int32_t operation = 0;
-    pd::NumberFormat().ToInteger(text, operation);  // a text that is no integer leaves 0
-    return operation;
+    return ReadInteger(text);
 }
 
 int32_t GetElementInt32(const pd::UnicodeString& payload, const char* name)
 {
-    int32_t value = 0;
-    pd::NumberFormat().ToInteger(GetElement(payload, name), value);  // a failed reading leaves 0
-    return value;
+    return ReadInteger(GetElement(payload, name));
 }
 
 double GetElementDouble(const pd::UnicodeString& payload, const char* name)
 {
     double value = 0;
-    pd::NumberFormat().ToReal(GetElement(payload, name), value);  // a failed reading leaves 0
+    ThrowUnlessNumberOrNot(pd::NumberFormat().ToReal(GetElement(payload, name), value));
     return value;
 }

@@ -1,6 +1,7 @@
 // Reading the panel's payloads: an element is found by its name wherever it stands, and its text is read as a
-// number by the host's String Format Utils suite in the default number format. Reading never fails: a missing
-// or malformed element reads as 0.
+// number by the host's String Format Utils suite in the default number format. A missing or malformed element
+// reads as 0; a host call that fails throws pd::Error, so that the operation is not carried out on a value the
+// panel never sent.
 #ifndef MARKPLUG_PAYLOADPARSER_H
 #define MARKPLUG_PAYLOADPARSER_H
 

@@ -49,10 +49,12 @@ public:
     bool HasCropMarks();
     // true: builds the marks for the current settings; false: deletes every mark.
     void DoCropMark(bool build);
-    // One filled circle centred on point (page coordinates), tagged with index.
-    void BuildCropMark(PDRealPoint point, PDReal radius, int16_t index);
+    // One filled circle centred on point (page coordinates), tagged with index. False, leaving nothing, when the
+    // host could not make it whole.
+    bool BuildCropMark(PDRealPoint point, PDReal radius, int16_t index);
     // The five corner-bracket strokes around rect (page coordinates), tagged firstIndex to firstIndex + 4.
-    void BuildToolMark(const PDRealRect& rect, int16_t firstIndex);
+    // False when the host could not make them all; a stroke it could not make whole is not left behind.
+    bool BuildToolMark(const PDRealRect& rect, int16_t firstIndex);
     // Disposes of every object that carries the crop mark tag.
     void DeleteCropMarks();
 

@@ -5,7 +5,10 @@
 
 ArtMatchList::ArtMatchList(Query query) noexcept
 {
-    if (!sPDMatchingArt) return;
+    if (!sPDMatchingArt) {
+        fRefusal = kCantHappenErr;
+        return;
+    }
     PDArtHandle* matches = nullptr;
     int32_t count = 0;
     ZBErr result = kNoErr;
@@ -19,6 +22,7 @@ ArtMatchList::ArtMatchList(Query query) noexcept
     }
     if (result != kNoErr) {
         if (matches) sPDMatchingArt->DisposeMatches(matches);
+        fRefusal = result;
         return;
     }
     fAnswered = true;

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "pendrake/PDTypes.h"
+#include "pendrake/ZBErrors.h"
 
 class ArtMatchList {
 public:
@@ -22,6 +23,8 @@ public:
 
     // Whether the host answered the query (no document open, for one, is a failed query).
     bool Answered() const noexcept { return fAnswered; }
+    // Why the host did not answer: kNoDocumentErr when no document is open; kNoErr when it answered.
+    ZBErr Refusal() const noexcept { return fRefusal; }
     int32_t Count() const noexcept { return fCount; }
     const PDArtHandle* begin() const noexcept { return fMatches; }
     const PDArtHandle* end() const noexcept { return fMatches + fCount; }
@@ -30,6 +33,7 @@ private:
     PDArtHandle* fMatches = nullptr;
     int32_t fCount = 0;
     bool fAnswered = false;
+    ZBErr fRefusal = kNoErr;
 };
 
 #endif

@@ -15,10 +15,10 @@ struct Stroke {
 
 }  // namespace
 
-void TalvexGlimtUIController::BuildToolMark(const PDRealRect& rect, int16_t firstIndex)
+bool TalvexGlimtUIController::BuildToolMark(const PDRealRect& rect, int16_t firstIndex)
 {
     PDRealPoint origin{};
-    if (!CurrentDocumentOrigin(origin)) return;  // no document: no brackets
+    if (!CurrentDocumentOrigin(origin)) return false;  // no document, or no origin to place them by
     const PDReal a = ToEditionPoints(kCropBracketArm);
     const PDReal left = rect.left - origin.h;
     const PDReal right = rect.right - origin.h;
@@ -34,7 +34,7 @@ void TalvexGlimtUIController::BuildToolMark(const PDRealRect& rect, int16_t firs
     };
     for (int16_t i = 0; i < 5; ++i) {
         const PDArtHandle art = NewCropMarkPath();
-        if (!art) continue;
+        if (!art) return false;
         const Stroke& stroke = strokes[i];
         // Straight lines: both control points on the anchor, every anchor a corner.
         PDPathSegment segments[3] = {};
@@ -42,9 +42,9 @@ void TalvexGlimtUIController::BuildToolMark(const PDRealRect& rect, int16_t firs
             const PDRealPoint& anchor = stroke.anchors[j];
             segments[j] = {anchor, anchor, anchor, 1};
         }
-        sPDPath->SetPathSegments(art, 0, stroke.count, segments);
-        sPDPath->SetPathClosed(art, false);
-        ApplyCropMarkStyle(art, CropMarkPart::Bracket);
-        TagAndLockCropMark(art, static_cast<int16_t>(firstIndex + i));
+        if (!FinishCropMark(art, segments, stroke.count, false, CropMarkPart::Bracket,
+                            static_cast<int16_t>(firstIndex + i)))
+            return false;
     }
+    return true;
 }

@@ -116,7 +116,7 @@ void GetCropOffset(PDRealPoint* offset) noexcept
     offset->v = place.fromPageTop ? edge : -edge;
 }
 
-void PageToCropArea(double& h, double& v) noexcept
+bool PageToCropArea(double& h, double& v) noexcept
 {
     const CropPlacement place = CurrentPlacement();
     // The steps in this order, each length converted on its own: the cut data file's coordinates depend on it.
@@ -125,7 +125,7 @@ void PageToCropArea(double& h, double& v) noexcept
         // The area's lower side lies its whole height below the page top: the top margin, the frame's height
         // and a mark radius above and below it.
         CropReal height = 0;
-        PageHeight(height);  // stays 0 when the host reports none
+        if (!PageHeight(height)) return false;
         v -= static_cast<double>(height) - ToPoints(place.edgeMargin + 2 * place.radius + place.height);
     } else {
         v -= ToPoints(place.edgeMargin);
@@ -134,4 +134,5 @@ void PageToCropArea(double& h, double& v) noexcept
         h -= ToPoints(place.shift);
         v -= ToPoints(place.shift);
     }
+    return true;
 }

@@ -38,8 +38,8 @@ bool GetCropmarkCorner(CropFrame* frame) noexcept;
 void GetCropOffset(PDRealPoint* offset) noexcept;
 
 // Takes a point (h, v) of the page to coordinates relative to the lower-left corner of the area the crop marks'
-// circles cover (one mark radius left of and below the frame's lower-left corner), in double precision. The page
-// height counts as 0 when the host reports none.
-void PageToCropArea(double& h, double& v) noexcept;
+// circles cover (one mark radius left of and below the frame's lower-left corner), in double precision. False when
+// the frame hangs from the page top and the host reports no page height: the point cannot be placed.
+bool PageToCropArea(double& h, double& v) noexcept;
 
 #endif

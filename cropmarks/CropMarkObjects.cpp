@@ -2,19 +2,54 @@
 
 #include <cstdio>
 
+#include "ArtMatchList.h"
+
 #include "TalvexPluginDialogSuites.h"
 #include "pendrake/PDArt.h"
 #include "pendrake/PDPathStyle.h"
 #include "pendrake/PDTag.h"
+
+TagAnswer AskStringTag(PDArtHandle art, const char* name) noexcept
+{
+    if (!sPDTag) return TagAnswer::kUnknown;
+    // A null value pointer asks for presence only.
+    switch (sPDTag->GetTag(art, name, kPDStringTagType, nullptr)) {
+    case kNoErr: return TagAnswer::kCarried;
+    case kNoSuchKeyErr:
+    case kWrongTypeErr: return TagAnswer::kAbsent;
+    default: return TagAnswer::kUnknown;
+    }
+}
+
+bool CarriesCropMarkTag(PDArtHandle art) noexcept { return AskStringTag(art, kCropMarkTagName) == TagAnswer::kCarried; }
+
+bool FindCropMarks(bool& present) noexcept
+{
+    // Every object is asked, so that the answer does not depend on the order of the list.
+    const ArtMatchList art(ArtMatchList::Query::kAnyArt);
+    if (!art.Answered()) return false;
+    bool found = false;
+    bool unknown = false;
+    for (const PDArtHandle object : art) {
+        switch (AskStringTag(object, kCropMarkTagName)) {
+        case TagAnswer::kCarried: found = true; break;
+        case TagAnswer::kAbsent: break;
+        case TagAnswer::kUnknown: unknown = true; break;
+        }
+    }
+    if (unknown && !found) return false;
+    present = found;
+    return true;
+}
 
 bool CurrentDocumentOrigin(PDRealPoint& origin) noexcept
 {
     PDDocumentHandle document = nullptr;
     if (!sPDDocument || !sPDArt || !sPDPath || !sPDPathStyle || !sPDTag) return false;
     if (sPDDocument->GetDocument(&document) != kNoErr) return false;
-    origin = {0, 0};
     PDRealPoint queried = {0, 0};
-    if (sPDDocument->GetDocumentOrigin(&queried) == kNoErr) origin = queried;
+    if (sPDDocument->GetDocumentOrigin(&queried) != kNoErr) return false;
+    origin = queried;
     return true;
 }
 
@@ -25,18 +60,12 @@ PDArtHandle NewCropMarkPath() noexcept
     return art;
 }
 
-bool CarriesCropMarkTag(PDArtHandle art) noexcept
-{
-    const char* value = nullptr;
-    return sPDTag && sPDTag->GetTag(art, kCropMarkTagName, kPDStringTagType, &value) == kNoErr;
-}
-
-void TagAndLockCropMark(PDArtHandle art, int16_t index) noexcept
+bool TagAndLockCropMark(PDArtHandle art, int16_t index) noexcept
 {
     char value[16];
     std::snprintf(value, sizeof value, "%04d", static_cast<int>(index));
-    sPDTag->SetTag(art, kCropMarkTagName, kPDStringTagType, value);
-    sPDArt->SetArtUserAttr(art, kPDArtLocked, kPDArtLocked);
+    return sPDTag->SetTag(art, kCropMarkTagName, kPDStringTagType, value) == kNoErr &&
+           sPDArt->SetArtUserAttr(art, kPDArtLocked, kPDArtLocked) == kNoErr;
 }
 
 namespace {
@@ -52,12 +81,12 @@ PDColor Black() noexcept
 
 }  // namespace
 
-void ApplyCropMarkStyle(PDArtHandle art, CropMarkPart part) noexcept
+bool ApplyCropMarkStyle(PDArtHandle art, CropMarkPart part) noexcept
 {
     const bool circle = part == CropMarkPart::Circle;
     // The style the host gave the new path, with the mark's fields set.
     PDPathStyle style{};
-    sPDPathStyle->GetPathStyle(art, &style);
+    if (sPDPathStyle->GetPathStyle(art, &style) != kNoErr) return false;
     style.fillPaint = circle;
     style.strokePaint = !circle;
     style.fill.color = Black();
@@ -68,5 +97,15 @@ void ApplyCropMarkStyle(PDArtHandle art, CropMarkPart part) noexcept
     style.clip = false;
     style.lockClip = false;
     style.evenodd = false;
-    sPDPathStyle->SetPathStyle(art, &style);
+    return sPDPathStyle->SetPathStyle(art, &style) == kNoErr;
+}
+
+bool FinishCropMark(PDArtHandle art, const PDPathSegment* segments, int16_t count, bool closed, CropMarkPart part,
+                    int16_t index) noexcept
+{
+    if (sPDPath->SetPathSegments(art, 0, count, segments) == kNoErr && sPDPath->SetPathClosed(art, closed) == kNoErr &&
+        ApplyCropMarkStyle(art, part) && TagAndLockCropMark(art, index))
+        return true;
+    sPDArt->DisposeArt(art);
+    return false;
 }

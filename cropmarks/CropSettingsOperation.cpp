@@ -30,12 +30,15 @@ void StoreLength(const pd::UnicodeString& payload, const char* name, int32_t& fi
 
 void TalvexGlimtUIController::SetCropParameters(const pd::UnicodeString& payload)
 {
-    StoreLength(payload, "W", cropParameter.horzDistance);
-    StoreLength(payload, "L", cropParameter.vertDistance);
-    StoreLength(payload, "X", cropParameter.leftMargin);
-    StoreLength(payload, "Y", cropParameter.bottomMargin);
+    // Every field is read before any is replaced: a payload the host cannot read leaves the settings whole.
+    CropParameterRow next = cropParameter;
+    StoreLength(payload, "W", next.horzDistance);
+    StoreLength(payload, "L", next.vertDistance);
+    StoreLength(payload, "X", next.leftMargin);
+    StoreLength(payload, "Y", next.bottomMargin);
     // The machine type indexes the model table: one outside it keeps the previous type.
     const int32_t machineType = GetElementInt32(payload, "MachineType");
-    if (IsMachineType(machineType)) cropParameter.machineType = machineType;
-    if (kHasCropCount) cropParameter.cropCount = GetElementInt32(payload, "CropCount");
+    if (IsMachineType(machineType)) next.machineType = machineType;
+    if (kHasCropCount) next.cropCount = GetElementInt32(payload, "CropCount");
+    cropParameter = next;
 }

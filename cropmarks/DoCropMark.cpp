@@ -1,5 +1,6 @@
 // Building the crop marks for the current settings, or deleting them. Building does not delete an earlier set;
-// the caller does.
+// the caller does. A set the host could not build whole is taken away again: the cutter registers on every mark
+// of the layout, and a set that lacks one would misplace the cut or stop the cutter.
 #include "CropFrame.h"
 #include "CropSettings.h"
 #include "TalvexGlimtUIController.h"
@@ -13,24 +14,22 @@ void TalvexGlimtUIController::DoCropMark(bool build)
     const PDReal r = ToEditionPoints(cropRadius);
     CropFrame frame{};
     if (!GetCropmarkCorner(&frame)) return;  // a frame hung from the page top needs an open document
+    bool built = false;
     switch (SelectCropLayout()) {
     case CropLayout::TopThree:
-        BuildCropMark({frame.left, frame.top}, r, 1);
-        BuildCropMark({frame.right, frame.top}, r, 2);
-        BuildCropMark({frame.left, frame.bottom}, r, 3);
+        built = BuildCropMark({frame.left, frame.top}, r, 1) && BuildCropMark({frame.right, frame.top}, r, 2) &&
+                BuildCropMark({frame.left, frame.bottom}, r, 3);
         break;
     case CropLayout::BottomThree:
-        BuildCropMark({frame.left, frame.bottom}, r, 1);
-        BuildCropMark({frame.right, frame.bottom}, r, 2);
-        BuildCropMark({frame.left, frame.top}, r, 3);
+        built = BuildCropMark({frame.left, frame.bottom}, r, 1) && BuildCropMark({frame.right, frame.bottom}, r, 2) &&
+                BuildCropMark({frame.left, frame.top}, r, 3);
         break;
     case CropLayout::BottomFour:
-        BuildCropMark({frame.left, frame.bottom}, r, 1);
-        BuildCropMark({frame.right, frame.bottom}, r, 2);
-        BuildCropMark({frame.left, frame.top}, r, 3);
-        BuildCropMark({frame.right, frame.top}, r, 4);
-        // The frame grown by the radius on every side.
-        BuildToolMark({frame.left - r, frame.top + r, frame.right + r, frame.bottom - r}, 5);
+        // The brackets follow the frame grown by the radius on every side.
+        built = BuildCropMark({frame.left, frame.bottom}, r, 1) && BuildCropMark({frame.right, frame.bottom}, r, 2) &&
+                BuildCropMark({frame.left, frame.top}, r, 3) && BuildCropMark({frame.right, frame.top}, r, 4) &&
+                BuildToolMark({frame.left - r, frame.top + r, frame.right + r, frame.bottom - r}, 5);
         break;
     }
+    if (!built) DeleteCropMarks();
 }

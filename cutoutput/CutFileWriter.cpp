@@ -5,6 +5,7 @@
 #include <new>
 #include <utility>
 
+#include "CropMarkObjects.h"
 #include "CropSettings.h"
 #include "CutLine.h"
 #include "CutOutputPaths.h"
@@ -80,11 +81,11 @@ void CutFileWriter::WriteCutFileHeader(bool cropMarks) noexcept
 // (open), the perforation tag line of a perforation line, "U".
 void CutFileWriter::WriteArtPath(PDArtHandle art, PDRealPoint offset) noexcept
 {
+    // A path left out would not be cut: a path that cannot be read whole makes the file incomplete.
     PathSegments segments("cut path segments");
-    switch (segments.Read(art)) {
-    case PathSegments::Result::kRead: break;
-    case PathSegments::Result::kNoMemory: return;  // no memory for this path: it is left out and the run goes on
-    case PathSegments::Result::kFailed: fFailed = true; return;
+    if (segments.Read(art) != PathSegments::Result::kRead) {
+        fFailed = true;
+        return;
     }
     WriteCutPath(segments.Count(), art, segments.Get(), offset, segments.Closed());
 }
@@ -109,7 +110,9 @@ void CutFileWriter::WriteCutPath(int32_t count, PDArtHandle art, const PDPathSeg
         WriteLine(line);
     }
     WriteCutData(closed ? "s\r\n" : "S\r\n");
-    if (CarriesStringTag(art, kPerforationMarkTagName)) {
+    const TagAnswer perforation = AskStringTag(art, kPerforationMarkTagName);
+    if (perforation == TagAnswer::kUnknown) fFailed = true;  // a perforation line would be cut through
+    if (perforation == TagAnswer::kCarried) {
         // "/%s (002) XT" with the tag name: the host's object tag operator.
         WriteCutData("/");
         WriteCutData(kPerforationMarkTagName);
@@ -123,7 +126,12 @@ CutLaunch CutFileWriter::WriteCutFileTrailer() noexcept
     WriteCutData("%PD5_EndLayer--\r\n%%PageTrailer\r\n%%Trailer\r\n%%EOF\r\n");
     Close();
     if (fFailed) return CutLaunch::kFileIncomplete;
-    return StartTalvex(fPath) ? CutLaunch::kStarted : CutLaunch::kNotInstalled;
+    switch (StartTalvex(fPath)) {
+    case TalvexStart::kStarted: return CutLaunch::kStarted;
+    case TalvexStart::kNotInstalled: return CutLaunch::kNotInstalled;
+    case TalvexStart::kFailed: break;
+    }
+    return CutLaunch::kNotStarted;
 }
 
 void CutFileWriter::WriteCutData(const char* text) noexcept

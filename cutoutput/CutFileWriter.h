@@ -19,6 +19,7 @@ class CutLine;
 enum class CutLaunch {
     kStarted,         // the file is complete and the application was started with it
     kNotInstalled,    // the file is complete; the application is not installed, nothing was started
+    kNotStarted,      // the file is complete; the system could not start the application
     kFileIncomplete,  // the file could not be created or fully written; nothing was started
 };
 
@@ -35,8 +36,8 @@ public:
     // Creates the file, or truncates it to empty, and writes the lines before the paths; the crop-mark comment
     // only when the document has crop marks.
     void WriteCutFileHeader(bool cropMarks) noexcept;
-    // One path object, every coordinate moved by offset. A path whose segments the host cannot allocate is
-    // skipped; one whose segments it cannot give makes the file incomplete.
+    // One path object, every coordinate moved by offset. A path the host cannot give whole (its segments, the
+    // block for them, its closed flag) makes the file incomplete.
     void WriteArtPath(PDArtHandle art, PDRealPoint offset) noexcept;
     // One path block from count segments (a closed path with its first segment repeated at the end); art is
     // asked only for the perforation tag. A coordinate that is not a finite number once moved would not read
@@ -47,6 +48,8 @@ public:
     CutLaunch WriteCutFileTrailer() noexcept;
     // Appends the bytes of a NUL-terminated text.
     void WriteCutData(const char* text) noexcept;
+    // Marks the file incomplete: something the target holds could not be read.
+    void Fail() noexcept { fFailed = true; }
 
 private:
     void WriteBytes(const char* bytes, std::size_t size) noexcept;

@@ -3,24 +3,14 @@
 #include "CropFrame.h"
 #include "TalvexPluginDialogSuites.h"
 
-namespace {
-
-PDRealPoint DocumentOrigin() noexcept
-{
-    PDRealPoint origin = {0, 0};
-    PDRealPoint queried = {0, 0};
-    if (sPDDocument && sPDDocument->GetDocumentOrigin(&queried) == kNoErr) origin = queried;
-    return origin;
-}
-
-}  // namespace
-
-PDRealPoint CutOriginOffset(bool cropMarks) noexcept
+bool CutOriginOffset(bool cropMarks, PDRealPoint& offset) noexcept
 {
     // Artwork coordinates plus documentOrigin are page coordinates; the crop frame takes them on to the marks.
-    const PDRealPoint origin = DocumentOrigin();
+    PDRealPoint origin = {0, 0};
+    if (!sPDDocument || sPDDocument->GetDocumentOrigin(&origin) != kNoErr) return false;
     double dx = static_cast<double>(origin.h);
     double dy = static_cast<double>(origin.v);
-    if (cropMarks) PageToCropArea(dx, dy);
-    return {static_cast<PDReal>(dx), static_cast<PDReal>(dy)};
+    if (cropMarks && !PageToCropArea(dx, dy)) return false;
+    offset = {static_cast<PDReal>(dx), static_cast<PDReal>(dy)};
+    return true;
 }

@@ -6,8 +6,8 @@
 
 #include "pendrake/PDTypes.h"
 
-// The offset for the current document and crop settings; documentOrigin counts as (0, 0) when the host cannot
-// give it, and the page height as 0.
-PDRealPoint CutOriginOffset(bool cropMarks) noexcept;
+// The offset for the current document and crop settings. False when the host cannot give documentOrigin, or the
+// page height the crop frame needs: every path would be cut in the wrong place.
+bool CutOriginOffset(bool cropMarks, PDRealPoint& offset) noexcept;
 
 #endif

@@ -83,14 +83,15 @@ std::string TalvexCommandLine(const std::string& application, const std::string&
     return Argument(application) + " -i " + Argument(file);
 }
 
-bool StartTalvex(const std::string& file) noexcept
+TalvexStart StartTalvex(const std::string& file) noexcept
 {
-    if (gTalvexPath == std::string_view(kDefaultTalvexPath)) return false;
+    if (gTalvexPath == std::string_view(kDefaultTalvexPath)) return TalvexStart::kNotInstalled;
     try {
-        // The application reads the file while the plug-in goes on; whether it could start is not noticed.
-        platform::StartProgram(TalvexCommandLine(gTalvexPath, file), kShowNormal);
+        // The application reads the file while the plug-in goes on; a start the system refused is reported, as
+        // the user would otherwise wait for an application that never comes.
+        return platform::StartProgram(TalvexCommandLine(gTalvexPath, file), kShowNormal) ? TalvexStart::kStarted
+                                                                                         : TalvexStart::kFailed;
     } catch (...) {
-        // No memory for the command line: the application is not started, like one that cannot start.
+        return TalvexStart::kFailed;  // no memory for the command line: nothing was started
     }
-    return true;
 }

@@ -32,8 +32,14 @@ bool PathOfRegistryBytes(const char* bytes, uint32_t size, std::string& path);
 // that it stays one argument) and left as it is otherwise.
 std::string TalvexCommandLine(const std::string& application, const std::string& file);
 
-// Starts the cutting application with the file, without waiting for it. False, starting nothing, when the
-// application path is the default one (the application is not installed).
-bool StartTalvex(const std::string& file) noexcept;
+// What starting the cutting application came to.
+enum class TalvexStart {
+    kStarted,       // the system started it with the file; the plug-in does not wait for it
+    kNotInstalled,  // the application path is the default one: nothing was started
+    kFailed,        // the path names nothing the system could start (no such program, a folder, not executable)
+};
+
+// Starts the cutting application with the file, without waiting for it.
+TalvexStart StartTalvex(const std::string& file) noexcept;
 
 #endif

@@ -1,10 +1,8 @@
 #include "CutTags.h"
 
-#include "TalvexPluginDialogSuites.h"
-#include "pendrake/PDTag.h"
+#include "CropMarkObjects.h"
 
 bool CarriesStringTag(PDArtHandle art, const char* name) noexcept
 {
-    // A null value pointer asks for presence only.
-    return sPDTag && sPDTag->GetTag(art, name, kPDStringTagType, nullptr) == kNoErr;
+    return AskStringTag(art, name) == TagAnswer::kCarried;
 }

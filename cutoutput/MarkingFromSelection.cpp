@@ -1,8 +1,10 @@
 // Cut and perforation marking: one operation either marks every selected path or, when all of them carry the
 // tag already, unmarks every one. Geometry, selection and style stay as they are, and nothing is sent.
 #include <cstdio>
+#include <vector>
 
 #include "ArtMatchList.h"
+#include "CropMarkObjects.h"
 #include "CutTags.h"
 #include "TalvexGlimtUIController.h"
 #include "TalvexPluginDialogSuites.h"
@@ -11,36 +13,49 @@
 
 namespace {
 
-bool IsPath(PDArtHandle art) noexcept
+// Whether art is a path, and if so whether it carries the tag; false when the host could not say either.
+bool AskPath(PDArtHandle art, const char* tagName, bool& path, bool& marked) noexcept
 {
     int16_t type = 0;
-    return sPDArt->GetArtType(art, &type) == kNoErr && type == kPDPathArt;
+    if (sPDArt->GetArtType(art, &type) != kNoErr) return false;
+    path = type == kPDPathArt;
+    marked = false;
+    if (!path) return true;
+    const TagAnswer answer = AskStringTag(art, tagName);
+    marked = answer == TagAnswer::kCarried;
+    return answer != TagAnswer::kUnknown;
 }
 
-void ToggleTagOfSelection(const char* tagName) noexcept
+void ToggleTagOfSelection(const char* tagName)
 {
     if (!sPDArt || !sPDTag) return;
     // A failed query is an empty selection.
     const ArtMatchList selection(ArtMatchList::Query::kSelected);
     if (selection.Count() == 0) return;
 
+    // Which way the toggle goes depends on every selected path: when the host cannot say for one of them,
+    // nothing is changed rather than marking some and unmarking others.
+    enum : char { kOther, kUnmarked, kMarked };
+    std::vector<char> state(static_cast<std::size_t>(selection.Count()));
     bool unmarkedPathFound = false;
+    std::size_t i = 0;
     for (const PDArtHandle art : selection) {
-        if (IsPath(art) && !CarriesStringTag(art, tagName)) {
-            unmarkedPathFound = true;
-            break;
-        }
+        bool path = false;
+        bool marked = false;
+        if (!AskPath(art, tagName, path, marked)) return;
+        state[i++] = !path ? kOther : marked ? kMarked : kUnmarked;
+        unmarkedPathFound = unmarkedPathFound || (path && !marked);
     }
 
-    // The value is the size of the selection; the results of setting and removing are not needed.
+    // The value is the size of the selection.
     char value[16];
     std::snprintf(value, sizeof value, "%04d", static_cast<int>(selection.Count()));
+    i = 0;
     for (const PDArtHandle art : selection) {
-        if (!IsPath(art)) continue;
-        const bool marked = CarriesStringTag(art, tagName);
-        if (!unmarkedPathFound && marked) {
+        const char was = state[i++];
+        if (!unmarkedPathFound && was == kMarked) {
             sPDTag->RemoveTag(art, tagName);
-        } else if (unmarkedPathFound && !marked) {
+        } else if (unmarkedPathFound && was == kUnmarked) {
             sPDTag->SetTag(art, tagName, kPDStringTagType, value);
         }
     }

@@ -20,7 +20,7 @@ PathSegments::Result PathSegments::Read(PDArtHandle art) noexcept
     fSegments = static_cast<PDPathSegment*>(block);
     if (count > 0 && sPDPath->GetPathSegments(art, 0, count, fSegments) != kNoErr) return Result::kFailed;
     ZBBoolean closed = 0;
-    sPDPath->GetPathClosed(art, &closed);
+    if (sPDPath->GetPathClosed(art, &closed) != kNoErr) return Result::kFailed;
     fClosed = closed != 0;
     fCount = count;
     if (fClosed && count > 0) fSegments[fCount++] = fSegments[0];

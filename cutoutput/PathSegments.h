@@ -13,7 +13,7 @@ public:
     enum class Result {
         kRead,      // the segments are there (none for an empty path)
         kNoMemory,  // the block could not be had
-        kFailed,    // the host could not say how many segments the path has, or give them
+        kFailed,    // the host could not say how many segments the path has, give them, or say whether it is closed
     };
 
     // allocationName names the block to the host.
@@ -22,8 +22,7 @@ public:
     PathSegments(const PathSegments&) = delete;
     PathSegments& operator=(const PathSegments&) = delete;
 
-    // Reads the path's segments; a closed path gets its first segment once more at the end. A path whose closed
-    // flag the host does not give is read as open.
+    // Reads the path's segments; a closed path gets its first segment once more at the end.
     Result Read(PDArtHandle art) noexcept;
 
     const PDPathSegment* Get() const noexcept { return fSegments; }

@@ -63,10 +63,9 @@ void WritePlotterPath(PlotterCommandFiles& files, PlotterNumbers& numbers, PDArt
                       PDReal pageHeight)
 {
     PathSegments segments("test");
-    switch (segments.Read(art)) {
-    case PathSegments::Result::kRead: break;
-    case PathSegments::Result::kNoMemory: return;  // left out, as every path whose block cannot be had
-    case PathSegments::Result::kFailed: files.Fail(); return;
+    if (segments.Read(art) != PathSegments::Result::kRead) {
+        files.Fail();
+        return;
     }
     FlattenedPath points;
     if (!points.Flatten(segments.Count(), segments.Get())) {
@@ -115,9 +114,10 @@ void WriteCommandStreams(PlotterCommandFiles& files, const ArtMatchList& paths, 
     files.Write(PlotterFile::kPro, kPlotterInitialize);
     files.Write(PlotterFile::kTurned, kPlotterAbsolute);
 
-    ForEachAdmittedPath(paths, target, [&](const CutCandidate& candidate) {
+    const bool decided = ForEachAdmittedPath(paths, target, [&](const CutCandidate& candidate) {
         WritePlotterPath(files, numbers, candidate.art, offset, pageHeight);
     });
+    if (!decided) files.Fail();
 }
 
 }  // namespace
@@ -126,11 +126,19 @@ void TalvexGlimtUIController::ExecutePlotterOutput(const pd::UnicodeString& payl
 {
     const int32_t target = GetElementInt32(payload, "Target");
     const ArtMatchList paths(ArtMatchList::Query::kPaths);
-    if (!paths.Answered()) return;  // no document: nothing written, nothing opened
-    const bool cropMarks = HasCropMarks();
-    const PDRealPoint offset = CutOriginOffset(cropMarks);
+    if (!paths.Answered()) {
+        // No document: nothing written, nothing opened. A document whose paths the host cannot list would be
+        // cut without them.
+        if (paths.Refusal() != kNoDocumentErr) DispMessage(kCutFileIncompleteMessage);
+        return;
+    }
+    bool cropMarks = false;
+    const bool marksKnown = FindCropMarks(cropMarks);
+    PDRealPoint offset = {0, 0};
+    const bool placed = marksKnown && CutOriginOffset(cropMarks, offset);
 
     PlotterCommandFiles files;
+    if (!placed) files.Fail();  // without the marks or the origin every path would be cut in the wrong place
     try {
         WriteCommandStreams(files, paths, target, cropMarks, offset);
     } catch (const pd::Error&) {
@@ -143,7 +151,9 @@ void TalvexGlimtUIController::ExecutePlotterOutput(const pd::UnicodeString& payl
         files.Write(file, kPlotterPage);
     }
     // The marks are looked for again: the trailer follows what the document holds now.
-    if (HasCropMarks()) {
+    bool marksNow = false;
+    if (!FindCropMarks(marksNow)) files.Fail();
+    if (marksNow) {
         files.Write(PlotterFile::kPlain, kCropTrailer);
         files.Write(PlotterFile::kPro, kCropTrailer);
     }

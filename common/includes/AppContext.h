@@ -10,6 +10,9 @@ class AppContext {
 public:
     explicit AppContext(ZBPlugin* pluginRef) noexcept;
     ~AppContext();
+    // Whether the host now acts for this plug-in. Outside a message the host refuses every call when it does not:
+    // work that needs the host is then not begun.
+    bool Entered() const noexcept { return fPushed; }
     AppContext(const AppContext&) = delete;
     AppContext& operator=(const AppContext&) = delete;
 

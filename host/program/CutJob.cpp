@@ -1,5 +1,8 @@
 #include "CutJob.h"
 
+#include <algorithm>
+#include <charconv>
+#include <cmath>
 #include <filesystem>
 #include <ostream>
 
@@ -57,6 +60,47 @@ std::vector<std::string> FindAll(const std::string& text, const std::string& nam
     }
 }
 
+// Whether the model's list of counts ("3", "4" or "3,4") holds count.
+bool OffersCount(const std::string& counts, int32_t count)
+{
+    std::size_t start = 0;
+    while (start <= counts.size()) {
+        const std::size_t end = std::min(counts.find(',', start), counts.size());
+        if (counts.compare(start, end - start, std::to_string(count)) == 0) return true;
+        start = end + 1;
+    }
+    return false;
+}
+
+// "3", "4" or "3 or 4".
+std::string CountsText(const std::string& counts)
+{
+    std::string text = counts;
+    const std::size_t comma = text.find(',');
+    if (comma != std::string::npos) text.replace(comma, 1, " or ");
+    return text;
+}
+
+// A length in millimetres as the plug-in's lists write it; false for anything else.
+bool Millimetres(const std::string& text, double& value)
+{
+    if (text.empty()) return false;
+    const char* end = nullptr;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    end = result.ptr;
+    return result.ec == std::errc() && end == text.data() + text.size() && std::isfinite(value);
+}
+
+// Whether margins x, y and distances w, l (millimetres) make a crop frame.
+bool MakesFrame(const std::string& x, const std::string& y, const std::string& w, const std::string& l)
+{
+    double values[4] = {};
+    if (!Millimetres(x, values[0]) || !Millimetres(y, values[1]) || !Millimetres(w, values[2]) ||
+        !Millimetres(l, values[3]))
+        return false;
+    return values[0] >= 0 && values[1] >= 0 && values[2] > 0 && values[3] > 0;
+}
+
 std::string Join(const std::vector<std::string>& ids)
 {
     std::string joined;
@@ -81,7 +125,31 @@ std::string CutJob::Ask(const std::string& payload, const std::string& answerNam
     return {};
 }
 
-bool CutJob::Send(const std::string& line, std::string* problem) { return fPanel.Handle(line, problem); }
+bool CutJob::Send(const std::string& line, std::string* problem)
+{
+    return fPanel.Handle(line, problem) && Acted(problem);
+}
+
+bool CutJob::Acted(std::string* problem) const
+{
+    if (fHost.Alerts().size() > fAlerts) {
+        if (problem) *problem = "a plug-in reported an error: " + fHost.Alerts()[fAlerts];
+        return false;
+    }
+    if (fHost.RefusedContexts() == fRefusedContexts) return true;
+    if (problem) *problem = "the host could not enter the plug-in's context: the operation was not carried out";
+    return false;
+}
+
+bool CutJob::LacksTag(const host::Art& art, const char* tagName) const
+{
+    bool lacking = false;
+    fHost.CurrentDocument()->Walk([&](host::Art& each) {
+        for (const host::Art* up = &each; up; up = up->parent)
+            if (up == &art && each.kind == host::ArtKind::Path && !each.FindTag(tagName)) lacking = true;
+    });
+    return lacking;
+}
 
 bool CutJob::MarkWith(const std::vector<std::string>& ids, const char* tagName, PanelOperation operation,
                       std::string* problem)
@@ -96,15 +164,17 @@ bool CutJob::MarkWith(const std::vector<std::string>& ids, const char* tagName, 
             if (problem) *problem = "no object with the id \"" + id + "\"";
             return false;
         }
-        bool lacking = false;
-        document->Walk([&](host::Art& each) {
-            for (const host::Art* up = &each; up; up = up->parent)
-                if (up == art && each.kind == host::ArtKind::Path && !each.FindTag(tagName)) lacking = true;
-        });
-        if (lacking) unmarked.push_back(id);
+        if (LacksTag(*art, tagName)) unmarked.push_back(id);
     }
     if (unmarked.empty()) return true;
-    return Send("!select " + Join(unmarked), problem) && Send(Operation(operation), problem);
+    if (!Send("!select " + Join(unmarked), problem) || !Send(Operation(operation), problem)) return false;
+    for (const std::string& id : unmarked) {
+        const host::Art* art = document->FindById(id);
+        if (art && !LacksTag(*art, tagName)) continue;
+        if (problem) *problem = std::string("the tag \"") + tagName + "\" could not be set on every path of " + id;
+        return false;
+    }
+    return true;
 }
 
 bool CutJob::Reported(const std::string& folder, const std::string& number, std::string* problem)
@@ -141,20 +211,53 @@ bool CutJob::Run(const CutJobOptions& options, std::string* problem)
     const std::string model = options.model.empty() ? DefaultModel(options.macEdition) : options.model;
 
     // The model, by name, from the plug-in's list; its default settings from the plug-in's defaults list.
-    const std::string models = Ask(Operation(PanelOperation::kSendMachineTypeList), kMachineTypeListEvent.name);
+    bool listed = false;
+    const std::string models =
+        Ask(Operation(PanelOperation::kSendMachineTypeList), kMachineTypeListEvent.name, &listed);
+    if (!Acted(problem)) return false;
+    if (!listed) {
+        if (problem) *problem = "the plug-in did not answer with its list of cutter models";
+        return false;
+    }
     std::string id;
-    for (const std::string& row : FindAll(models, "MachineType"))
-        if (Find(row, "Name") == model) id = Find(row, "id");
+    std::string counts;
+    for (const std::string& row : FindAll(models, "MachineType")) {
+        if (Find(row, "Name") != model) continue;
+        id = Find(row, "id");
+        counts = Find(row, "CropCount");
+    }
     if (id.empty()) {
         if (problem) *problem = "the plug-in knows no cutter model \"" + model + "\"";
         return false;
     }
+    // The marks are drawn in the model's own layout: a count it does not offer would be announced to the cutter
+    // while other marks stand on the page.
+    if (!options.macEdition && !OffersCount(counts, options.cropCount)) {
+        if (problem)
+            *problem = "the cutter model " + model + " takes " + CountsText(counts) + " crop marks, not " +
+                       std::to_string(options.cropCount);
+        return false;
+    }
+    bool answered = false;
+    const std::string defaultsList =
+        Ask(Operation(PanelOperation::kSendCropmarkParamList), kCropmarkParamListEvent.name, &answered);
+    if (!Acted(problem)) return false;
+    if (!answered) {
+        if (problem) *problem = "the plug-in did not answer with the models' crop settings";
+        return false;
+    }
     std::string defaults;
-    for (const std::string& row :
-         FindAll(Ask(Operation(PanelOperation::kSendCropmarkParamList), kCropmarkParamListEvent.name), "CropmarkParam"))
+    for (const std::string& row : FindAll(defaultsList, "CropmarkParam"))
         if (Find(row, "id") == id) defaults = row;
     const std::string x = Find(defaults, "X"), y = Find(defaults, "Y"), w = Find(defaults, "W"),
                       l = Find(defaults, "L");
+    if (!MakesFrame(x, y, w, l)) {
+        if (problem)
+            *problem = "the crop settings of " + model + " (X \"" + x + "\", Y \"" + y + "\", W \"" + w + "\", L \"" +
+                       l +
+                       "\") cannot make a crop frame: the distances must be above 0 mm and the margins at least 0 mm";
+        return false;
+    }
     fLog << "Cutter model " << model << " (id " << id << "): X " << x << " mm, Y " << y << " mm, W " << w << " mm, L "
          << l << " mm";
     // The macOS feature set takes the layout from the model alone.
@@ -167,12 +270,18 @@ bool CutJob::Run(const CutJobOptions& options, std::string* problem)
         return false;
 
     const std::string corner = Ask(Operation(PanelOperation::kSendCropCorner), kCropCornerEvent.name);
+    if (!Acted(problem)) return false;
     fLog << "Crop frame (points): left " << Find(corner, "LEFT") << ", top " << Find(corner, "TOP") << ", right "
          << Find(corner, "RIGHT") << ", bottom " << Find(corner, "BOTTOM") << '\n';
     if (!Send(Operation(PanelOperation::kMakeCropMarks), problem)) return false;
+    // A set the plug-in could not make whole it takes away again.
     std::size_t marks = 0;
     fHost.CurrentDocument()->Walk([&](host::Art& art) { marks += art.FindTag(kCropMarkTagName) ? 1 : 0; });
     fLog << "Crop marks: " << marks << " objects\n";
+    if (marks == 0) {
+        if (problem) *problem = "the crop marks could not be made";
+        return false;
+    }
 
     std::vector<std::string> cutIds = options.cutIds;
     cutIds.insert(cutIds.end(), options.perforateIds.begin(), options.perforateIds.end());
@@ -187,6 +296,7 @@ bool CutJob::Run(const CutJobOptions& options, std::string* problem)
     bool previewed = false;
     const std::string preview =
         Ask(Operation(PanelOperation::kSendPreviewInfo, target), kPreviewInfoEvent.name, &previewed);
+    if (!Acted(problem)) return false;
     if (previewed) {
         const std::string indexes = Find(preview, "indexes");
         fLog << "Preview (target " << options.target << "): paths " << (indexes.empty() ? "(none)" : indexes)
@@ -197,12 +307,19 @@ bool CutJob::Run(const CutJobOptions& options, std::string* problem)
     bool messaged = false;
     const std::string message = Ask(Operation(PanelOperation::kOutputRun, target), kDispMessageEvent.name, &messaged);
     const std::string number = messaged ? Find(message, "Num") : std::string();
+    if (!Acted(problem)) return false;
     if (options.macEdition) return Reported(OutputFolderOfMacEdition(), number, problem);
     if (messaged) {
-        if (problem)
-            *problem = number == std::to_string(kCuttingAppNotInstalledMessage)
-                           ? "the cut data file was written, but the cutting application is not registered"
-                           : "the output run failed (message " + number + ")";
+        if (!problem) return false;
+        if (number == std::to_string(kCuttingAppNotInstalledMessage)) {
+            *problem =
+                "the cut data file was written, but the cutting application could not be started: it is not "
+                "registered, or its registered path names no program that can run";
+        } else if (number == std::to_string(kCutFileIncompleteMessage)) {
+            *problem = "the cut data file could not be written in full; it was not handed to the cutting application";
+        } else {
+            *problem = "the output run failed (message " + number + ")";
+        }
         return false;
     }
     fLog << "Output: the cut data file was written and the cutting application started\n";

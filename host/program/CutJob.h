@@ -31,7 +31,12 @@ class CutJob {
 public:
     // events is where the session's observer collects what the plug-in dispatches.
     CutJob(host::Host& host, ConsolePanel& panel, const std::vector<wirelet::EventRecord>& events, std::ostream& log)
-        : fHost(host), fPanel(panel), fEvents(events), fLog(log)
+        : fHost(host),
+          fPanel(panel),
+          fEvents(events),
+          fLog(log),
+          fRefusedContexts(host.RefusedContexts()),
+          fAlerts(host.Alerts().size())
     {
     }
 
@@ -47,11 +52,18 @@ private:
     bool Send(const std::string& line, std::string* problem);
     bool MarkWith(const std::vector<std::string>& ids, const char* tagName, PanelOperation operation,
                   std::string* problem);
+    // Whether a path of art, or art itself, lacks the tag.
+    bool LacksTag(const host::Art& art, const char* tagName) const;
+    // False, with *problem set, once the host has refused markplug its context during the job, or a plug-in has
+    // reported an error to the user: the operation sent then did not happen, or not in full.
+    bool Acted(std::string* problem) const;
 
     host::Host& fHost;
     ConsolePanel& fPanel;
     const std::vector<wirelet::EventRecord>& fEvents;
     std::ostream& fLog;
+    uint64_t fRefusedContexts = 0;  // the host's counts when the job began
+    std::size_t fAlerts = 0;
 };
 
 }  // namespace pendrake

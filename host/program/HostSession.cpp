@@ -2,11 +2,13 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <ostream>
 
 #include "host/PanelLink.h"
 #include "host/Svg.h"
 #include "pendrake/PDFolders.h"
+#include "pendrake/ZBErrors.h"
 
 namespace pendrake {
 
@@ -31,7 +33,18 @@ std::string DefaultPreferencesFile()
     return folder + "/Pendrake/Preferences.ini";
 }
 
-HostSession::HostSession(const SessionOptions& options, std::ostream& log)
+bool CheckFailCalls(const std::vector<std::string>& failCalls, std::string* problem)
+{
+    host::Faults probe;
+    for (const std::string& text : failCalls) {
+        if (probe.FailCallByText(text, kCantHappenErr)) continue;
+        if (problem) *problem = "--fail " + text + ": expected CALL or CALL:N (N counts the calls from 1)";
+        return false;
+    }
+    return true;
+}
+
+HostSession::HostSession(const SessionOptions& options, std::ostream& log) : fLog(log), fCallTrace(options.callTrace)
 {
     const std::string app = options.appFolder.empty() ? ProgramFolder() : options.appFolder;
     host::HostOptions hostOptions;
@@ -39,6 +52,9 @@ HostSession::HostSession(const SessionOptions& options, std::ostream& log)
     hostOptions.folders[kPDApplicationSupportFolderType] = app;
     hostOptions.folders[kPDPluginsFolderType] = app + "/Plug-ins";
     fHost = std::make_unique<host::Host>(hostOptions);
+    // Checked by the command line already; a failed call returns the host's "cannot happen" code.
+    for (const std::string& text : options.failCalls) fHost->GetFaults().FailCallByText(text, kCantHappenErr);
+    if (!fCallTrace.empty()) fHost->GetChecks().RecordCalls(true);
     host::LinkPanelService(*fHost);
 
     fPreferencesFile = options.preferences;
@@ -59,7 +75,16 @@ HostSession::HostSession(const SessionOptions& options, std::ostream& log)
     fHost->PanelServiceReady();
 }
 
-HostSession::~HostSession() { fHost->ShutdownAll(); }
+HostSession::~HostSession()
+{
+    fHost->ShutdownAll();
+    if (fCallTrace.empty()) return;
+    std::ofstream trace(fCallTrace, std::ios::binary | std::ios::trunc);
+    for (const host::CallRecord& call : fHost->GetChecks().Calls())
+        trace << call.operation << '\t' << call.plugin << '\n';
+    trace.flush();
+    if (!trace) fLog << "pendrake: " << fCallTrace << ": the call trace could not be written\n";
+}
 
 void HostSession::SavePreferences()
 {

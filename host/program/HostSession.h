@@ -6,6 +6,7 @@
 #include <iosfwd>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "host/Host.h"
 
@@ -17,7 +18,13 @@ struct SessionOptions {
     std::string artwork;              // an SVG file to open before the plug-ins start; empty: no document
     std::string preferences;          // the preference file; empty: DefaultPreferencesFile() when it exists
     std::string appFolder;            // the installed layout's root; empty: ProgramFolder()
+    // Host calls made to fail, each "CALL" (every call) or "CALL:N" (the Nth call, once), from the start.
+    std::vector<std::string> failCalls;
+    std::string callTrace;  // where to write every host call the plug-ins made, one per line; empty: nowhere
 };
+
+// Checks the --fail texts; false, with *problem naming the first bad one, when one is not "CALL" or "CALL:N".
+bool CheckFailCalls(const std::vector<std::string>& failCalls, std::string* problem);
 
 // $XDG_CONFIG_HOME/Pendrake/Preferences.ini, or ~/.config/Pendrake/Preferences.ini.
 std::string DefaultPreferencesFile();
@@ -40,6 +47,8 @@ public:
 
 private:
     std::unique_ptr<host::Host> fHost;
+    std::ostream& fLog;
+    std::string fCallTrace;
     std::string fPluginsFolder;
     std::string fPreferencesFile;
     int fLoadProblems = 0;

@@ -18,6 +18,13 @@ void AddSessionOptions(CLI::App& command, pendrake::SessionOptions& options)
         ->default_str("windows");
     command.add_option("--plugins", options.pluginsFolder, "load the plug-ins of DIR instead of Plug-ins/<edition>")
         ->type_name("DIR");
+    command
+        .add_option("--fail", options.failCalls,
+                    "make a host call fail, to try the plug-ins' failure handling: CALL fails every call of the "
+                    "suite function CALL, CALL:N only its Nth call (repeatable)")
+        ->type_name("CALL[:N]");
+    command.add_option("--trace-calls", options.callTrace, "write every host call the plug-ins make to FILE")
+        ->type_name("FILE");
 }
 
 }  // namespace
@@ -78,6 +85,13 @@ int main(int argc, char** argv)
     } catch (const CLI::ParseError& error) {
         if (error.get_exit_code() == 0) return app.exit(error);
         std::cerr << "pendrake: " << error.what() << "\n\n" << app.help();
+        return 2;
+    }
+
+    for (const pendrake::SessionOptions* session : {&startOptions, &panelOptions.session, &jobOptions.session}) {
+        std::string problem;
+        if (pendrake::CheckFailCalls(session->failCalls, &problem)) continue;
+        std::cerr << "pendrake: " << problem << '\n';
         return 2;
     }
 

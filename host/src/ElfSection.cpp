@@ -29,7 +29,13 @@ std::string ReadElfSection(const std::string& path, const std::string& sectionNa
 {
     std::ifstream in(path, std::ios::binary);
     if (!in) return "cannot open the file";
-    const std::vector<unsigned char> file((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // One read of the whole module: a debug build's module is megabytes, too many to take byte by byte.
+    in.seekg(0, std::ios::end);
+    const std::streamoff size = in.tellg();
+    if (size < 0) return "cannot read the file";
+    in.seekg(0, std::ios::beg);
+    std::vector<unsigned char> file(static_cast<std::size_t>(size));
+    if (size > 0 && !in.read(reinterpret_cast<char*>(file.data()), size)) return "cannot read the file";
 
     Elf64_Ehdr header{};
     if (!ReadAt(file, 0, header) || std::memcmp(header.e_ident, ELFMAG, SELFMAG) != 0) return "not an ELF file";

@@ -234,20 +234,30 @@ TEST(CropMarks, WithoutADocumentNothingIsBuiltOrSent)
     EXPECT_EQ(LeftoversAfterShutdown(h), "");
 }
 
-TEST(CropMarks, AMarkTheHostCannotMakeIsSkipped)
+TEST(CropMarks, ASetTheHostCannotMakeWholeIsTakenAway)
 {
-    MarkplugHost h("windows");
-    host::Document& document = OpenPage(h);
-    ASSERT_EQ(h.StartAndConnect(), kNoErr);
-    h.Host().GetFaults().FailCall("NewArt", kCantHappenErr, 1);
-    h.Click(Payload(6));
-    const auto marks = CropMarks(document);
-    ASSERT_EQ(marks.size(), 2u);
-    EXPECT_EQ(TagOf(*marks[0]), "string 0003");
-    EXPECT_EQ(TagOf(*marks[1]), "string 0002");
-    EXPECT_EQ(document.ArtCount(), 2u);
+    // Each call is one the building makes; the Nth of each fails once. An untagged mark would be cut as artwork,
+    // and a set that lacks a mark cannot register the cut.
+    for (const auto& [call, nth] : std::vector<std::pair<const char*, int32_t>>{{"NewArt", 1},
+                                                                                {"NewArt", 3},
+                                                                                {"SetPathSegments", 2},
+                                                                                {"SetPathClosed", 1},
+                                                                                {"GetPathStyle", 3},
+                                                                                {"SetPathStyle", 2},
+                                                                                {"SetTag", 3},
+                                                                                {"SetArtUserAttr", 2},
+                                                                                {"GetDocumentOrigin", 2}}) {
+        MarkplugHost h("windows");
+        host::Document& document = OpenPage(h);
+        ASSERT_EQ(h.StartAndConnect(), kNoErr);
+        h.Host().GetFaults().FailCall(call, kCantHappenErr, 1, nth - 1);
+        h.Click(Payload(6));
+        EXPECT_EQ(document.ArtCount(), 0u) << call << ":" << nth;
+        EXPECT_EQ(h.Host().GetChecks().Violations(), Lines{}) << call << ":" << nth;
+        h.Click(Payload(6));
+        EXPECT_EQ(CropMarks(document).size(), 3u) << call << ":" << nth;
+    }
 }
-
 TEST(CropMarks, MacDefaultsStandThreeMarksOnThePageBottomInSinglePrecision)
 {
     MarkplugHost h("macos");

@@ -195,13 +195,13 @@ TEST_F(CutFile, AFileLargerThanAnyBufferIsWrittenWhole)
     EXPECT_EQ(text, CutFileText(expected));
 }
 
-TEST_F(CutFile, APathTheHostCannotAllocateIsLeftOut)
+TEST_F(CutFile, APathTheHostCannotAllocateMakesTheFileIncomplete)
 {
     AddPath(fDocument, {{0, 0}});
     AddPath(fDocument, {{1, 1}});
     fHost.Host().GetFaults().FailCall("AllocateBlock", kOutOfMemoryErr, 1);
     EXPECT_EQ(Run(), CutFileText({"u", "13.500000 -29.250000 m", "S", "U"}));
-    EXPECT_EQ(Sent(fHost, "TalvexDispMessage"), Lines{testing_support::kMessageOne});
+    EXPECT_EQ(Sent(fHost, "TalvexDispMessage"), Lines{testing_support::kMessageTwo});
 }
 
 TEST_F(CutFile, WithoutADocumentNothingIsWrittenOrSent)

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <limits>
 
 #include "CutDocuments.h"
@@ -134,6 +135,68 @@ TEST_F(CutLaunchWithBlanks, PathsWithBlanksStayOneArgumentEach)
     const std::string cutFile = fSandbox.CutFile();
     ASSERT_NE(cutFile.find("temporary files/~TX"), std::string::npos);
     EXPECT_EQ(fSandbox.WaitForRecords(1), (Records{{application, "-i", cutFile}}));
+}
+
+TEST_F(CutLaunch, ARegisteredPathTheSystemCannotStartSendsMessageOne)
+{
+    // What a broken installation leaves in the registry: the user must hear that nothing was started.
+    const std::string recorder = fSandbox.RecorderLink("user/talvex");
+    const fs::path plain = fs::path(fSandbox.Folder()) / "not a program.txt";
+    {
+        std::ofstream(plain) << "text";
+    }
+    for (const std::string& value :
+         {fSandbox.Folder() + "/no such program", fSandbox.Folder(), std::string(), plain.string(), recorder + "\n"}) {
+        fSandbox.SetRegistryPath(true, value);
+        Start();
+        EXPECT_EQ(Run(), Texts{testing_support::kMessageOne}) << value;
+        EXPECT_EQ(fHost->Host().GetChecks().Violations(), Texts{}) << value;
+        fHost.reset();
+    }
+    EXPECT_EQ(fSandbox.RecordCount(), 0u);
+    fSandbox.SetRegistryPath(true, recorder);
+    Start();
+    EXPECT_EQ(OnlyRecordAfterAGoodRun().size(), 1u);
+}
+
+TEST_F(CutLaunch, APathTheHostCannotGiveWholeIsNeverHandedOver)
+{
+    // A cut file that lacks a path, or holds one misplaced or cut where it should be perforated, ruins the
+    // material: each failure below makes the file incomplete. Each call fails once, at the Nth time.
+    fSandbox.SetRegistryPath(true, fSandbox.RecorderLink("user/talvex"));
+    Start();
+    AddPath(*fDocument, {{0, 0}, {10, 0}, {10, 10}}, true);
+    for (const auto& [call, nth] : std::vector<std::pair<const char*, int32_t>>{{"GetMatchingArt", 1},
+                                                                                {"GetMatchingArt", 2},
+                                                                                {"GetDocumentOrigin", 1},
+                                                                                {"GetTag", 1},
+                                                                                {"GetTag", 5},
+                                                                                {"GetArtType", 2},
+                                                                                {"GetPathSegmentCount", 2},
+                                                                                {"AllocateBlock", 1},
+                                                                                {"GetPathSegments", 1},
+                                                                                {"GetPathClosed", 2}}) {
+        fHost->Host().GetFaults().FailCall(call, kCantHappenErr, 1, nth - 1);
+        EXPECT_EQ(Run(), Texts{testing_support::kMessageTwo}) << call << ":" << nth;
+        fHost->Host().GetFaults().Clear();
+    }
+    // The host's yes-or-no paint answers cannot fail; when both say no the path style is asked as well.
+    fHost->Host().GetFaults().FailCall("ArtHasFill", kCantHappenErr);
+    fHost->Host().GetFaults().FailCall("ArtHasStroke", kCantHappenErr);
+    EXPECT_EQ(Run(), Texts{testing_support::kMessageTwo});
+    fHost->Host().GetFaults().Clear();
+    EXPECT_EQ(fSandbox.RecordCount(), 0u);
+    EXPECT_EQ(fHost->Host().GetChecks().Violations(), Texts{});
+    EXPECT_EQ(OnlyRecordAfterAGoodRun().size(), 1u);
+}
+
+TEST_F(CutLaunch, WithoutADocumentTheRunIsSilent)
+{
+    fSandbox.SetRegistryPath(true, fSandbox.RecorderLink("user/talvex"));
+    Start();
+    fHost->Host().CloseDocument();
+    EXPECT_EQ(Run(), Texts{});
+    EXPECT_EQ(fSandbox.RecordCount(), 0u);
 }
 
 TEST_F(CutLaunch, AFileThatCannotBeCreatedIsNotHandedOver)

@@ -79,6 +79,32 @@ TEST_F(CutMarking, APartlyMarkedSelectionIsCompletedAndAMarkedOneUnmarked)
     EXPECT_EQ(TagsOf(fPaths, kCut), (Texts{"(none)", "(none)", "(none)"}));
 }
 
+TEST_F(CutMarking, ATagTheHostCannotReadChangesNothing)
+{
+    // The second path's answer decides whether the toggle marks or unmarks: without it nothing is changed.
+    Tag(*fPaths[0], kCut, "0007");
+    Tag(*fPaths[1], kCut, "0008");
+    fHost.Host().GetFaults().FailCall("GetTag", kCantHappenErr, 1, 1);
+    fHost.Click(Payload(5));
+    EXPECT_EQ(TagsOf(fPaths, kCut), (Texts{"string 0007", "string 0008", "(none)"}));
+    fHost.Host().GetFaults().FailCall("GetArtType", kCantHappenErr, 1, 2);
+    fHost.Click(Payload(15));
+    EXPECT_EQ(TagsOf(fPaths, kPerforation), (Texts{"(none)", "(none)", "(none)"}));
+    EXPECT_EQ(fHost.Host().GetChecks().Violations(), Texts{});
+}
+
+TEST_F(CutMarking, APreviewThatCannotBeDecidedIsNotSent)
+{
+    // The panel keeps its last preview rather than one that lacks a path.
+    for (const char* call : {"GetTag", "GetArtType", "GetPathStyle", "GetArtUserAttr"}) {
+        fPaths[1]->style.fillPaint = false;  // neither fill nor stroke: the path style is asked
+        fHost.Host().GetFaults().FailCall(call, kCantHappenErr);
+        EXPECT_EQ(PreviewFor(fHost, "1"), Texts{}) << call;
+        fHost.Host().GetFaults().Clear();
+        EXPECT_EQ(PreviewFor(fHost, "1"), Texts{Preview("0", "1,3")}) << call;
+    }
+}
+
 TEST_F(CutMarking, PathsInsideASelectedGroupAreMarkedAndTheGroupIsNot)
 {
     for (host::Art* art : fPaths) art->attributes = 0;

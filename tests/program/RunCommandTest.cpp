@@ -239,7 +239,9 @@ TEST_F(RunCommand, ModelCropCountAndTargetChooseWhatIsWritten)
 TEST_F(RunCommand, WithoutTheApplicationTheFileIsWrittenAndTheRunFails)
 {
     EXPECT_EQ(Run(), 1);
-    EXPECT_EQ(fErr, "pendrake: the cut data file was written, but the cutting application is not registered\n");
+    EXPECT_EQ(fErr,
+              "pendrake: the cut data file was written, but the cutting application could not be started: it is not "
+              "registered, or its registered path names no program that can run\n");
     EXPECT_EQ(fOut, Steps(kTs1Four, kCutLines,
                           "Preview (target 3): paths -10,-11,-12,-13 (negative: cut lines), crop marks present\n", ""));
     EXPECT_EQ(FileBytes(fCutFile), CutFileText(kTs1FourComment, {kTriangle, kSlit, kDot, kFold}));
@@ -248,6 +250,30 @@ TEST_F(RunCommand, WithoutTheApplicationTheFileIsWrittenAndTheRunFails)
     const auto saved = host::ReadSvgFile(Path("out.svg"));
     EXPECT_EQ(MarkCount(*saved), 9u);
     EXPECT_EQ(TagOf(*saved, "fold", "TalvexPerforationMark"), "string 0001");
+}
+
+TEST_F(RunCommand, AnApplicationTheSystemCannotStartFailsTheJob)
+{
+    fSandbox.SetRegistryPath(true, fSandbox.Folder());  // a folder: nothing to start
+    EXPECT_EQ(Run(), 1);
+    EXPECT_EQ(fErr,
+              "pendrake: the cut data file was written, but the cutting application could not be started: it is not "
+              "registered, or its registered path names no program that can run\n");
+    EXPECT_EQ(fOut.find(kStarted), std::string::npos);
+}
+
+TEST_F(RunCommand, ACropCountTheModelDoesNotOfferStopsTheJobBeforeAnyMark)
+{
+    Register();
+    fOptions.job.model = "KM-1";
+    fOptions.job.cropCount = 4;  // KM-1 hangs three marks from the page top
+    EXPECT_EQ(Run(), 1);
+    EXPECT_EQ(fErr, "pendrake: the cutter model KM-1 takes 3 crop marks, not 4\n");
+    EXPECT_EQ(fOut, "Cut data file: CUTFILE\nSaved: " + Path("out.svg") + "\n");
+    EXPECT_EQ(MarkCount(*host::ReadSvgFile(Path("out.svg"))), 0u);
+    fOptions.job.model = "TR-1";
+    fOptions.job.cropCount = 3;
+    EXPECT_EQ(Run(), 0) << fErr;
 }
 
 TEST_F(RunCommand, AnUnknownModelOrIdStopsTheJobBeforeItsStep)

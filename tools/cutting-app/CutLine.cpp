@@ -103,6 +103,12 @@ CutLine ReadCropMarkLine(std::string_view text)
         line.fProblems.push_back("crop-mark radius must be greater than 0");
         allGood = false;
     }
+    // A cutter registers on three marks or four; 0, written when no count was chosen, stands for three marks
+    // hung from the top. Any other count names marks that no layout has (the values are still read).
+    if (allGood && line.fCount != 0 && line.fCount != 3 && line.fCount != 4) {
+        line.fProblems.push_back("crop-mark count " + std::to_string(line.fCount) +
+                                 " is not one the marks can have: 3, 4, or 0 for three marks hung from the top");
+    }
     if (!allGood) {
         line.fReals.clear();
     }

@@ -12,18 +12,26 @@ namespace host {
 
 class Faults {
 public:
-    // The next `times` calls of the operation (by its field name in the suite, e.g. "AddNotifier"; every
-    // call when times is negative) return code without doing anything.
-    void FailCall(const std::string& operation, ZBErr code, int32_t times = -1);
+    // After `skip` calls that run as usual, the next `times` calls of the operation (by its field name in the
+    // suite, e.g. "AddNotifier"; every further call when times is negative) return code without doing anything.
+    void FailCall(const std::string& operation, ZBErr code, int32_t times = -1, int32_t skip = 0);
     void Clear();
     // The code the operation must fail with now, or 0; counts the use.
     ZBErr Take(const char* operation);
+    // How many calls have been made to fail so far.
+    int64_t Injected() const { return fInjected; }
+
+    // Reads "CALL" (every call fails) or "CALL:N" (the Nth call, counted from 1, fails once), the form the
+    // program's --fail option takes. False for any other text.
+    bool FailCallByText(const std::string& text, ZBErr code);
 
 private:
     struct Fault {
         ZBErr code;
         int32_t remaining;
+        int32_t skip;
     };
+    int64_t fInjected = 0;
     std::map<std::string, Fault, std::less<>> fFaults;
 };
 

@@ -142,6 +142,10 @@ public:
     PDAppContextHandle PushContext(ZBPlugin* plugin);
     bool PopContext(PDAppContextHandle saved);
     std::size_t ContextDepth() const { return fContexts.size(); }
+    // Pushes the host refused: a plug-in then cannot act outside a message, and the host knows that what it was
+    // asked to do did not happen.
+    void NoteRefusedContext() { ++fRefusedContexts; }
+    uint64_t RefusedContexts() const { return fRefusedContexts; }
 
     // The preference store of the Preference suite.
     Preferences& GetPreferences() { return fPreferences; }
@@ -172,6 +176,7 @@ private:
     SuiteRegistry fSuites;
     Faults fFaults;
     Checks fChecks;
+    uint64_t fRefusedContexts = 0;
     std::vector<std::unique_ptr<ZBPlugin>> fPlugins;
     std::vector<ZBPlugin*> fActive;  // plug-ins of running messages and pushed contexts, innermost last
     std::vector<std::unique_ptr<PDAppContextOpaque>> fContexts;

@@ -10,8 +10,14 @@ ZBErr PushAppContext(ZBPlugin* plugin, PDAppContextHandle* saved)
     Host* host = Host::Current();
     if (!host) return kCantHappenErr;
     // A push is how a plug-in enters the host outside a message, so it is never a call out of context itself.
-    if (const ZBErr fault = host->GetFaults().Take("PushAppContext")) return fault;
-    if (!host->IsKnown(plugin) || !saved) return kBadParameterErr;
+    if (const ZBErr fault = host->GetFaults().Take("PushAppContext")) {
+        host->NoteRefusedContext();
+        return fault;
+    }
+    if (!host->IsKnown(plugin) || !saved) {
+        host->NoteRefusedContext();
+        return kBadParameterErr;
+    }
     host->GetChecks().Note("PushAppContext", plugin->properties.name);
     *saved = host->PushContext(plugin);
     return kNoErr;

@@ -129,6 +129,15 @@ TEST_F(CuttingApp, FourMarksOtherCountsAndAFileWithoutMarks)
         << Preview();
     EXPECT_NE(Log().find("crop-mark layout: three marks: top-left, top-right, bottom-left\n"), std::string::npos);
 
+    // One or two marks, or five, cannot register a cut.
+    for (const char* count : {"1", "2", "5"}) {
+        const ProgramResult result = Check(CutFile(
+            std::string("%%VarrowCropMark: 5.000000 5.000000 10.000000 20.000000 0.000000 0.000000 ") + count, {}));
+        EXPECT_EQ(result.fExitCode, 1) << count;
+        EXPECT_EQ(result.fErr, At(2) + "crop-mark count " + count +
+                                   " is not one the marks can have: 3, 4, or 0 for three marks hung from the top\n");
+    }
+
     // The smallest file: eleven lines, no marks, no paths.
     const ProgramResult bare = Check(CutFile("", {}));
     EXPECT_EQ(bare.fExitCode, 0);
@@ -238,7 +247,10 @@ TEST_F(CuttingApp, TakesNumbersOnlyInTheFormOfPrintfLf)
         Check(CutFile("%%VarrowCropMark: 0.500000 -0.000000 123456789.000000 -123456789.999999 0.000000 -1.250000 "
                       "-2147483648",
                       body));
-    std::string expected;
+    // The values are read; a count of marks no layout has is a problem of its own.
+    std::string expected =
+        At(2) +
+        "crop-mark count -2147483648 is not one the marks can have: 3, 4, or 0 for three marks hung from the top\n";
     for (std::size_t i = 0; i < bad.size(); ++i) {
         const int line = 8 + 4 * static_cast<int>(i) + 2;
         expected += At(line) +

@@ -1,0 +1,143 @@
+// Every host call the plug-ins make, made to fail once in turn: the main job on the bundled sample and a panel
+// session that plays every operation. Whatever fails, nothing crashes, the host records no call made out of turn,
+// and the job either reports the failure or hands over exactly the cut data file and document of a run without
+// faults. The counts of the outcomes are printed for the record.
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+#include "Commands.h"
+#include "CutOutputSandbox.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using testing_support::CutOutputSandbox;
+using testing_support::FileBytes;
+
+struct Call {
+    std::string operation;
+    int32_t nth;  // the how-manieth call of operation this is, from 1
+};
+
+// The calls of a trace file ("operation<TAB>plug-in" lines) that a plug-in made, each with its number.
+std::vector<Call> PluginCalls(const std::string& traceFile)
+{
+    std::ifstream trace(traceFile);
+    std::map<std::string, int32_t> seen;
+    std::vector<Call> calls;
+    std::string line;
+    while (std::getline(trace, line)) {
+        const std::size_t tab = line.find('\t');
+        const std::string operation = line.substr(0, tab);
+        const int32_t nth = ++seen[operation];
+        if (tab != std::string::npos && tab + 1 < line.size()) calls.push_back({operation, nth});
+    }
+    return calls;
+}
+
+// The host checks err reports that the fault itself does not explain: a context whose pop failed stays pushed.
+std::string UnexplainedChecks(const std::string& err, const Call& fault)
+{
+    std::istringstream lines(err);
+    std::string unexplained;
+    std::string line;
+    while (std::getline(lines, line)) {
+        if (line.find("host check") == std::string::npos) continue;
+        if (fault.operation == "PopAppContext" && line.find("application context left pushed") != std::string::npos)
+            continue;
+        unexplained += line + "\n";
+    }
+    return unexplained;
+}
+
+// The outcome's kind: the problem a failed run reported (its first line, without the program's name), or
+// "success".
+std::string KindOf(int status, const std::string& err)
+{
+    if (status == 0) return "success";
+    std::string first = err.substr(0, err.find('\n'));
+    // The error a plug-in reported names the host's code, which differs from call to call.
+    const std::size_t reported = first.find("reported an error");
+    if (reported != std::string::npos) first.erase(reported + std::strlen("reported an error"));
+    const std::string prefix = "pendrake: ";
+    if (first.rfind(prefix, 0) == 0) first.erase(0, prefix.size());
+    return first;
+}
+
+void PrintKinds(const char* what, std::size_t calls, const std::map<std::string, int>& kinds)
+{
+    std::printf("%s: %zu host calls failed once each\n", what, calls);
+    for (const auto& [kind, count] : kinds) std::printf("  %5d  %s\n", count, kind.c_str());
+}
+
+class FaultSweep : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        fSandbox.SetRegistryPath(true, "/bin/true");  // starts, reads nothing, and is gone at once
+        std::ofstream(Path("prefs.ini")) << "";
+        fOptions.session.appFolder = MARKPLUG_APP_DIR;
+        fOptions.session.artwork = MARKPLUG_SOURCE_DIR "/examples/sign.svg";
+        fOptions.session.preferences = Path("prefs.ini");
+        fOptions.job.cutIds = {"border", "badge-ring", "star", "dot-left", "dot-right"};
+        fOptions.job.perforateIds = {"wave"};
+        fOptions.saveAs = Path("out.svg");
+    }
+
+    std::string Path(const std::string& name) const { return fSandbox.Folder() + "/" + name; }
+
+    int Run()
+    {
+        std::ofstream(Path("prefs.ini"), std::ios::trunc) << "";
+        std::ostringstream out, err;
+        const int status = pendrake::RunJob(fOptions, out, err);
+        fOut = out.str();
+        fErr = err.str();
+        // Each start makes a cut data file of its own; it goes once read, so that the next run's is the only one.
+        const std::string cutFile = fSandbox.CutFile();
+        fCutBytes = cutFile.empty() ? "(no cut data file)" : FileBytes(cutFile);
+        if (!cutFile.empty()) fs::remove(cutFile);
+        return status;
+    }
+
+    CutOutputSandbox fSandbox;
+    pendrake::JobOptions fOptions;
+    std::string fOut, fErr, fCutBytes;
+};
+
+}  // namespace
+
+TEST_F(FaultSweep, TheMainJobReportsEveryFailureOrHandsOverTheSameJob)
+{
+    fOptions.session.callTrace = Path("calls.txt");
+    ASSERT_EQ(Run(), 0) << fErr;
+    const std::string cutFile = fCutBytes;
+    const std::string document = FileBytes(Path("out.svg"));
+    ASSERT_NE(cutFile.find("%%EOF"), std::string::npos);
+    const std::vector<Call> calls = PluginCalls(Path("calls.txt"));
+    ASSERT_GT(calls.size(), 100u);
+    fOptions.session.callTrace.clear();
+
+    std::map<std::string, int> kinds;
+    for (const Call& call : calls) {
+        const std::string fault = call.operation + ":" + std::to_string(call.nth);
+        fOptions.session.failCalls = {fault};
+        fs::remove(Path("out.svg"));
+        const int status = Run();
+        EXPECT_EQ(UnexplainedChecks(fErr, call), "") << fault;
+        // Whatever was handed over, and whatever was called a success, is what a run without faults gives.
+        const bool started = fOut.find("cutting application started") != std::string::npos;
+        EXPECT_TRUE(status != 0 || started) << fault;
+        if (started) {
+            EXPECT_EQ(fCutBytes, cutFile) << fault;
+            EXPECT_EQ(FileBytes(Path("out.svg")), document) << fault;
+        }
+        ++kinds[KindOf(status, fErr)];
+    }
+    PrintKinds("main job", calls.size(), kinds);
+}
