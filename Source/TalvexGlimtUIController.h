@@ -45,7 +45,8 @@ public:
     void SendCropCorner();
 
     // Crop marks in the current document.
-    // Whether any object of the current document carries the crop mark tag.
+    // Whether any object of the current document carries the crop mark tag; throws pd::Error when the host
+    // cannot say for an open document.
     bool HasCropMarks();
     // true: builds the marks for the current settings; false: deletes every mark.
     void DoCropMark(bool build);

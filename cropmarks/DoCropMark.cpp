@@ -4,6 +4,9 @@
 #include "CropFrame.h"
 #include "CropSettings.h"
 #include "TalvexGlimtUIController.h"
+#include "TalvexPluginDialogSuites.h"
+#include "pendrake/IPDError.h"
+#include "pendrake/ZBErrors.h"
 
 void TalvexGlimtUIController::DoCropMark(bool build)
 {
@@ -31,5 +34,9 @@ void TalvexGlimtUIController::DoCropMark(bool build)
                 BuildToolMark({frame.left - r, frame.top + r, frame.right + r, frame.bottom - r}, 5);
         break;
     }
-    if (!built) DeleteCropMarks();
+    if (built) return;
+    DeleteCropMarks();
+    // The user must hear of marks that are not there; without a document there was nothing to mark.
+    PDDocumentHandle document = nullptr;
+    if (sPDDocument && sPDDocument->GetDocument(&document) == kNoErr) throw pd::Error(kCantHappenErr);
 }

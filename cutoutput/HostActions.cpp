@@ -1,7 +1,9 @@
 #include "HostActions.h"
 
 #include "TalvexPluginDialogSuites.h"
+#include "pendrake/IPDError.h"
 #include "pendrake/PDActionManager.h"
+#include "pendrake/ZBErrors.h"
 
 ActionParams::ActionParams() noexcept
 {
@@ -14,7 +16,9 @@ ActionParams::~ActionParams()
     if (fParams && sPDActionManager) sPDActionManager->DeleteActionParamValue(fParams);
 }
 
-void PlayHostAction(const char* name, int32_t dialogStatus, PDActionParamValueRef params) noexcept
+void PlayHostAction(const char* name, int32_t dialogStatus, PDActionParamValueRef params)
 {
-    if (sPDActionManager) sPDActionManager->PlayActionEvent(name, dialogStatus, params);
+    if (!sPDActionManager) throw pd::Error(kCantHappenErr);
+    const ZBErr result = sPDActionManager->PlayActionEvent(name, dialogStatus, params);
+    if (result != kNoErr) throw pd::Error(result);
 }

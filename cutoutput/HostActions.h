@@ -22,7 +22,8 @@ private:
     PDActionParamValueRef fParams = nullptr;
 };
 
-// Plays the action; its result is not needed (an action the host refuses leaves the document as it is).
-void PlayHostAction(const char* name, int32_t dialogStatus, PDActionParamValueRef params) noexcept;
+// Plays the action. One the host refuses leaves the document as it is and throws pd::Error with the host's code,
+// so that the user hears of it (a cancelled dialog is never reported).
+void PlayHostAction(const char* name, int32_t dialogStatus, PDActionParamValueRef params);
 
 #endif

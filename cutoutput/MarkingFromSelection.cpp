@@ -8,6 +8,7 @@
 #include "CutTags.h"
 #include "TalvexGlimtUIController.h"
 #include "TalvexPluginDialogSuites.h"
+#include "pendrake/IPDError.h"
 #include "pendrake/PDArt.h"
 #include "pendrake/PDTag.h"
 
@@ -29,12 +30,13 @@ bool AskPath(PDArtHandle art, const char* tagName, bool& path, bool& marked) noe
 void ToggleTagOfSelection(const char* tagName)
 {
     if (!sPDArt || !sPDTag) return;
-    // A failed query is an empty selection.
     const ArtMatchList selection(ArtMatchList::Query::kSelected);
+    // Without a document nothing is selected; a selection the host cannot give is reported.
+    if (!selection.Answered() && selection.Refusal() != kNoDocumentErr) throw pd::Error(selection.Refusal());
     if (selection.Count() == 0) return;
 
     // Which way the toggle goes depends on every selected path: when the host cannot say for one of them,
-    // nothing is changed rather than marking some and unmarking others.
+    // nothing is changed rather than marking some and unmarking others, and the user is told.
     enum : char { kOther, kUnmarked, kMarked };
     std::vector<char> state(static_cast<std::size_t>(selection.Count()));
     bool unmarkedPathFound = false;
@@ -42,7 +44,7 @@ void ToggleTagOfSelection(const char* tagName)
     for (const PDArtHandle art : selection) {
         bool path = false;
         bool marked = false;
-        if (!AskPath(art, tagName, path, marked)) return;
+        if (!AskPath(art, tagName, path, marked)) throw pd::Error(kCantHappenErr);
         state[i++] = !path ? kOther : marked ? kMarked : kUnmarked;
         unmarkedPathFound = unmarkedPathFound || (path && !marked);
     }
@@ -51,14 +53,19 @@ void ToggleTagOfSelection(const char* tagName)
     char value[16];
     std::snprintf(value, sizeof value, "%04d", static_cast<int>(selection.Count()));
     i = 0;
+    ZBErr failure = kNoErr;
     for (const PDArtHandle art : selection) {
         const char was = state[i++];
+        ZBErr result = kNoErr;
         if (!unmarkedPathFound && was == kMarked) {
-            sPDTag->RemoveTag(art, tagName);
+            result = sPDTag->RemoveTag(art, tagName);
         } else if (unmarkedPathFound && was == kUnmarked) {
-            sPDTag->SetTag(art, tagName, kPDStringTagType, value);
+            result = sPDTag->SetTag(art, tagName, kPDStringTagType, value);
         }
+        if (result != kNoErr && failure == kNoErr) failure = result;
     }
+    // The paths the host did mark stay marked; the user hears that the others are not.
+    if (failure != kNoErr) throw pd::Error(failure);
 }
 
 }  // namespace

@@ -5,7 +5,9 @@
 #include "HostActions.h"
 #include "TalvexGlimtUIController.h"
 #include "TalvexPluginDialogSuites.h"
+#include "pendrake/IPDError.h"
 #include "pendrake/PDActionManager.h"
+#include "pendrake/ZBErrors.h"
 
 namespace {
 
@@ -24,11 +26,12 @@ PDReal OffsetDistanceInPoints() noexcept
 void TalvexGlimtUIController::OffsetPath()
 {
     const ActionParams params;
-    // Without a block the dialog would not start from these values: nothing is played.
-    if (!params.Get()) return;
+    // Without a block, or its values, the dialog would not start from these values: nothing is played.
+    if (!params.Get()) throw pd::Error(kCantHappenErr);
     const PDReal distance = OffsetDistanceInPoints();
-    sPDActionManager->SetUnitReal(params.Get(), kPDOffsetPathOffsetKey, kPDUnitPixels, distance);
-    sPDActionManager->SetUnitReal(params.Get(), kPDOffsetPathMiterLimitKey, kPDUnitPixels, distance);
-    sPDActionManager->SetEnumerated(params.Get(), kPDOffsetPathJoinKey, "Miter", kPDOffsetPathJoinMiter);
+    if (sPDActionManager->SetUnitReal(params.Get(), kPDOffsetPathOffsetKey, kPDUnitPixels, distance) != kNoErr ||
+        sPDActionManager->SetUnitReal(params.Get(), kPDOffsetPathMiterLimitKey, kPDUnitPixels, distance) != kNoErr ||
+        sPDActionManager->SetEnumerated(params.Get(), kPDOffsetPathJoinKey, "Miter", kPDOffsetPathJoinMiter) != kNoErr)
+        throw pd::Error(kCantHappenErr);
     PlayHostAction("pd_plugin_offset", kPDDialogOn, params.Get());
 }

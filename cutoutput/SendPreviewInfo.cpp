@@ -2,16 +2,27 @@
 // for cut lines.
 #include <vector>
 
+#include "CropMarkObjects.h"
 #include "CutObjectFilter.h"
 #include "PayloadParser.h"
 #include "TalvexGlimtUIController.h"
+#include "TalvexPluginDialogSuites.h"
+#include "pendrake/IPDError.h"
+#include "pendrake/ZBErrors.h"
 
 void TalvexGlimtUIController::SendPreviewInfo(const pd::UnicodeString& payload)
 {
-    const bool existCropMark = HasCropMarks();
+    bool existCropMark = false;
+    const bool marksKnown = FindCropMarks(existCropMark);
     const int32_t target = GetElementInt32(payload, "Target");  // missing: 0, every object
     std::vector<CutCandidate> admitted;
-    if (!CutObjectFilter(target, admitted)) return;  // no document or no path list: the panel keeps its preview
+    if (!CutObjectFilter(target, admitted) || !marksKnown) {
+        // No document: the panel keeps its preview. A document the host cannot answer for would be previewed
+        // without some of its paths or marks: the user is told instead.
+        PDDocumentHandle document = nullptr;
+        if (sPDDocument && sPDDocument->GetDocument(&document) == kNoErr) throw pd::Error(kCantHappenErr);
+        return;
+    }
     std::vector<int32_t> indexes;
     indexes.reserve(admitted.size());
     // The 1-based position; positions stay below the host's int32_t count, so position + 1 cannot overflow.

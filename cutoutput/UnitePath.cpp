@@ -2,7 +2,9 @@
 #include "HostActions.h"
 #include "TalvexGlimtUIController.h"
 #include "TalvexPluginDialogSuites.h"
+#include "pendrake/IPDError.h"
 #include "pendrake/PDActionManager.h"
+#include "pendrake/ZBErrors.h"
 
 void TalvexGlimtUIController::UnitePath()
 {
@@ -11,7 +13,8 @@ void TalvexGlimtUIController::UnitePath()
     if (sPDRuntime) sPDRuntime->GetAppMajorVersion(&version);
     if (version == 8 || version == 9) return;
     const ActionParams params;
-    if (!params.Get()) return;  // the second pass means nothing without its parameter
-    sPDActionManager->SetReal(params.Get(), kPDPathfinderExpandKey, 0.0);
+    // The second pass means nothing without its parameter; the first has happened, and the user is told.
+    if (!params.Get() || sPDActionManager->SetReal(params.Get(), kPDPathfinderExpandKey, 0.0) != kNoErr)
+        throw pd::Error(kCantHappenErr);
     PlayHostAction("pd_plugin_pathfinder", kPDDialogOff, params.Get());
 }

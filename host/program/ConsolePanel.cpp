@@ -43,6 +43,13 @@ bool Argument(const std::string& line, const std::string& command, std::string& 
     return true;
 }
 
+// A payload line nobody listens to is lost: the cutting plug-in did not link its panel.
+bool Heard(const std::string& type, std::string* problem)
+{
+    if (wirelet::PanelBus::Shared().ListenerCount(type) > 0) return true;
+    return Fail(problem, "no plug-in listens to \"" + type + "\": its panel link did not start");
+}
+
 bool Injected(int32_t status, std::string* problem)
 {
     return status == 0 || Fail(problem, "the panel service refused the event (status " + std::to_string(status) + ")");
@@ -64,7 +71,8 @@ bool ConsolePanel::Handle(std::string line, std::string* problem)
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (line.empty() || line[0] == '#') return true;
     if (line[0] == '<')
-        return Injected(wirelet::PanelBus::Shared().InjectEvent(kOperationClickedType, line, kPanelExtensionId),
+        return Heard(kOperationClickedType, problem) &&
+               Injected(wirelet::PanelBus::Shared().InjectEvent(kOperationClickedType, line, kPanelExtensionId),
                         problem);
     std::string argument;
     if (Argument(line, "!select", argument)) return Select(argument, problem);
@@ -80,6 +88,7 @@ bool ConsolePanel::SendAs(const std::string& arguments, std::string* problem)
     const std::string extension = TakeWord(rest);
     const std::string type = TakeWord(rest);
     if (extension.empty() || type.empty()) return Fail(problem, "!as needs an extension id and an event type");
+    // Any panel may send events nobody listens to.
     return Injected(wirelet::PanelBus::Shared().InjectEvent(type, rest, extension), problem);
 }
 

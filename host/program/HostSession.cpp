@@ -33,6 +33,18 @@ std::string DefaultPreferencesFile()
     return folder + "/Pendrake/Preferences.ini";
 }
 
+std::string CodeText(ZBErr code)
+{
+    const auto value = static_cast<uint32_t>(code);
+    std::string text;
+    for (int shift = 24; shift >= 0; shift -= 8) {
+        const char c = static_cast<char>((value >> shift) & 0xFF);
+        if (c < ' ' || c > '~') return std::to_string(code);
+        text += c;
+    }
+    return "'" + text + "'";
+}
+
 bool CheckFailCalls(const std::vector<std::string>& failCalls, std::string* problem)
 {
     host::Faults probe;
@@ -73,6 +85,19 @@ HostSession::HostSession(const SessionOptions& options, std::ostream& log) : fLo
     }
     fHost->StartAll();
     fHost->PanelServiceReady();
+    // A plug-in that did not start, or could not take in the start, would leave the user with a panel that
+    // answers nothing.
+    for (const auto& plugin : fHost->Plugins()) {
+        if (plugin->state != PluginState::StartupFailed) continue;
+        log << "pendrake: " << plugin->path << ": the plug-in did not start (error " << CodeText(plugin->startupResult)
+            << ")\n";
+        ++fLoadProblems;
+    }
+    for (const auto& failure : fHost->NotifyFailures()) {
+        log << "pendrake: " << failure.plugin << " could not take in \"" << failure.type << "\" (error "
+            << CodeText(failure.code) << ")\n";
+        ++fLoadProblems;
+    }
 }
 
 HostSession::~HostSession()

@@ -18,7 +18,11 @@ int ReportHostFindings(host::Host& host, std::ostream& err)
 {
     for (const auto& alert : host.Alerts()) err << "pendrake: alert: " << alert << '\n';
     for (const auto& violation : host.GetChecks().Violations()) err << "pendrake: host check: " << violation << '\n';
-    return host.GetChecks().Violations().empty() ? 0 : 1;
+    // Each refusal is a panel event the plug-in could not act on.
+    if (host.RefusedContexts() > 0)
+        err << "pendrake: the host could not enter a plug-in's context " << host.RefusedContexts()
+            << " time(s): those panel lines were not carried out\n";
+    return host.GetChecks().Violations().empty() && host.RefusedContexts() == 0 ? 0 : 1;
 }
 
 }  // namespace
@@ -30,7 +34,8 @@ int RunPanel(const PanelOptions& options, std::istream& in, std::ostream& out, s
     {
         HostSession session(options.session, err);
         if (session.LoadProblems() > 0 || session.Host().Plugins().empty()) {
-            err << "pendrake: no plug-in could be loaded from " << session.PluginsFolder() << '\n';
+            err << "pendrake: " << (session.Host().Plugins().empty() ? "no plug-in" : "not every plug-in")
+                << " could be loaded and started from " << session.PluginsFolder() << '\n';
             return 1;
         }
         bus.SetObserver([&out](const wirelet::EventRecord& event) {

@@ -39,7 +39,8 @@ int RunJob(const JobOptions& options, std::ostream& out, std::ostream& err)
         const std::set<std::string> before = CutDataFiles();
         HostSession session(options.session, err);
         if (session.LoadProblems() > 0 || session.Host().Plugins().empty()) {
-            err << "pendrake: no plug-in could be loaded from " << session.PluginsFolder() << '\n';
+            err << "pendrake: " << (session.Host().Plugins().empty() ? "no plug-in" : "not every plug-in")
+                << " could be loaded and started from " << session.PluginsFolder() << '\n';
             return 1;
         }
         for (const std::string& file : CutDataFiles())

@@ -19,19 +19,6 @@ const char* StateText(PluginState state)
     return "?";
 }
 
-std::string CodeText(ZBErr code)
-{
-    std::string text = std::to_string(code);
-    const auto u = static_cast<uint32_t>(code);
-    std::string chars;
-    for (int shift = 24; shift >= 0; shift -= 8) {
-        const char c = static_cast<char>((u >> shift) & 0xFF);
-        if (c < 32 || c > 126) return text;
-        chars += c;
-    }
-    return "'" + chars + "'";
-}
-
 }  // namespace
 
 int RunStart(const SessionOptions& options)

@@ -226,7 +226,11 @@ int32_t Host::Notify(const std::string& type, void* notifyData)
         message.notifier = notifier;
         message.type = notifier->type.c_str();
         message.notifyData = notifyData;
-        Send(notifier->plugin, kPDNotifierCaller, kPDNotifySelector, &message);
+        const ZBErr result = Send(notifier->plugin, kPDNotifierCaller, kPDNotifySelector, &message);
+        if (result != kNoErr && result != kUnhandledMsgErr) {
+            ZBPlugin& plugin = *notifier->plugin;
+            fNotifyFailures.push_back({plugin.name.empty() ? plugin.properties.name : plugin.name, type, result});
+        }
         ++delivered;
     }
     return delivered;

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "MarkplugHost.h"
+#include "PanelTraffic.h"
 #include "pendrake/PDSuites.h"
 
 using testing_support::kOperationClicked;
@@ -93,6 +94,42 @@ INSTANTIATE_TEST_SUITE_P(Editions, PanelLink, testing::Values("windows", "macos"
 // A wrapper call that fails inside a panel event throws pd::Error up to the listener's firewall: the event ends
 // there, nothing escapes to the panel service, every host object the event made is given back, and the next
 // event is handled as usual.
+TEST_P(PanelLink, AnEventWhoseContextCannotBeEnteredDoesNothing)
+{
+    MarkplugHost h(GetParam());
+    host::Document& document = testing_support::OpenPage(h);
+    ASSERT_EQ(h.StartAndConnect(), kNoErr);
+    h.Host().GetFaults().FailCall("PushAppContext", kCantHappenErr, 1);
+    h.Click("<payload><operation>6</operation></payload>");
+    EXPECT_EQ(document.ArtCount(), 0u);
+    EXPECT_EQ(h.Host().GetChecks().Violations(), std::vector<std::string>{});
+    EXPECT_EQ(h.Host().Alerts(), std::vector<std::string>{});
+    EXPECT_EQ(h.Host().RefusedContexts(), 1u);
+    h.Click("<payload><operation>6</operation></payload>");
+    EXPECT_GT(document.ArtCount(), 0u);
+}
+
+TEST_P(PanelLink, ANumberTheHostCannotReadChangesNoSettingAndIsReported)
+{
+    MarkplugHost h(GetParam());
+    ASSERT_EQ(h.StartAndConnect(), kNoErr);
+    const auto corner = [&h] {
+        h.Bus().ClearEvents();
+        h.Click("<payload><operation>11</operation></payload>");
+        return h.Bus().Events().back().fData.value_or("(none)");
+    };
+    const std::string before = corner();
+    // The third length: the first two must not be taken without it.
+    h.Host().GetFaults().FailCall("StringToReal", kCantHappenErr, 1, 2);
+    h.Click(
+        "<payload><operation>10</operation><X>30</X><Y>40</Y><W>100</W><L>120</L><MachineType>8</MachineType>"
+        "<CropCount>4</CropCount></payload>");
+    EXPECT_EQ(corner(), before);
+    EXPECT_EQ(h.Host().Alerts(),
+              std::vector<std::string>{"The operation could not be carried out: the host reported the error 'CANT'."});
+    EXPECT_EQ(h.Host().GetChecks().Violations(), std::vector<std::string>{});
+}
+
 TEST_P(PanelLink, AHostCallFailingInsideAnEventEndsOnlyThatEvent)
 {
     MarkplugHost h(GetParam());

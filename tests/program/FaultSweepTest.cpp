@@ -66,6 +66,9 @@ std::string KindOf(int status, const std::string& err)
     if (reported != std::string::npos) first.erase(reported + std::strlen("reported an error"));
     const std::string prefix = "pendrake: ";
     if (first.rfind(prefix, 0) == 0) first.erase(0, prefix.size());
+    // A module is named by its file alone.
+    const std::size_t module = first.find(".pdp: ");
+    if (module != std::string::npos) first.erase(0, first.rfind('/', module) + 1);
     return first;
 }
 
@@ -140,4 +143,80 @@ TEST_F(FaultSweep, TheMainJobReportsEveryFailureOrHandsOverTheSameJob)
         ++kinds[KindOf(status, fErr)];
     }
     PrintKinds("main job", calls.size(), kinds);
+}
+
+TEST_F(FaultSweep, APanelSessionOfEveryOperationChangesNothingUnreported)
+{
+    // Every operation once, in the order a user would come to them.
+    const std::string script =
+        "<payload><operation>8</operation></payload>\n"
+        "<payload><operation>9</operation></payload>\n"
+        "<payload><operation>10</operation><W>170</W><L>200</L><X>10</X><Y>20</Y><MachineType>8</MachineType>"
+        "<CropCount>4</CropCount></payload>\n"
+        "<payload><operation>11</operation></payload>\n"
+        "<payload><operation>6</operation></payload>\n"
+        "!select border,star\n"
+        "<payload><operation>5</operation></payload>\n"
+        "!select wave\n"
+        "<payload><operation>15</operation></payload>\n"
+        "<payload><operation>13</operation><Target>3</Target></payload>\n"
+        "<payload><operation>16</operation><CutForce>80</CutForce><CutSpeed>20</CutSpeed><CutterOffset>0.25</"
+        "CutterOffset>"
+        "<CutQuality>2</CutQuality><CutLength>1.0</CutLength><HalfCutLength>0.5</HalfCutLength>"
+        "<HalfCutForce>30</HalfCutForce><UseMachineCutCondition>0</UseMachineCutCondition>"
+        "<UseMachinePerforationCondition>1</UseMachinePerforationCondition><CutOverlapCount>2</CutOverlapCount>"
+        "</payload>\n"
+        "<payload><operation>1</operation><Target>3</Target></payload>\n"
+        "!select dot-left,dot-right\n"
+        "<payload><operation>4</operation></payload>\n"
+        "!select badge-ring\n"
+        "<payload><operation>2</operation></payload>\n"
+        "<payload><operation>3</operation></payload>\n"
+        "!select all\n"
+        "<payload><operation>0</operation></payload>\n"
+        "<payload><operation>14</operation></payload>\n"
+        "<payload><operation>12</operation><FileName>index.html</FileName></payload>\n"
+        "<payload><operation>7</operation></payload>\n";
+    pendrake::PanelOptions options;
+    options.session = fOptions.session;
+    options.saveAs = Path("panel.svg");
+    const auto play = [&](std::string& out, std::string& err) {
+        std::ofstream(Path("prefs.ini"), std::ios::trunc) << "";
+        fs::remove(Path("panel.svg"));
+        std::istringstream in(script);
+        std::ostringstream outText, errText;
+        const int status = pendrake::RunPanel(options, in, outText, errText);
+        out = outText.str() + "\n" + FileBytes(Path("panel.svg"));
+        err = errText.str();
+        const std::string cutFile = fSandbox.CutFile();
+        if (!cutFile.empty()) fs::remove(cutFile);
+        return status;
+    };
+
+    options.session.callTrace = Path("calls.txt");
+    std::string baseline, baselineErr;
+    ASSERT_EQ(play(baseline, baselineErr), 0) << baselineErr;
+    ASSERT_EQ(baselineErr, "");
+    const std::vector<Call> calls = PluginCalls(Path("calls.txt"));
+    ASSERT_GT(calls.size(), 100u);
+    options.session.callTrace.clear();
+
+    std::map<std::string, int> kinds;
+    for (const Call& call : calls) {
+        const std::string fault = call.operation + ":" + std::to_string(call.nth);
+        options.session.failCalls = {fault};
+        std::string out, err;
+        const int status = play(out, err);
+        EXPECT_EQ(UnexplainedChecks(err, call), "") << fault;
+        // What a session changes it changes as without faults, or the user is told.
+        const bool told = status != 0 || err.find("pendrake: alert:") != std::string::npos ||
+                          out.find("TalvexDispMessage") != baseline.find("TalvexDispMessage");
+        if (out == baseline) {
+            ++kinds[told ? "the same session, a failure reported" : "the same session"];
+        } else {
+            EXPECT_TRUE(told) << fault << "\n" << out;
+            ++kinds[told ? "a different session, the failure reported" : "a different session, nothing reported"];
+        }
+    }
+    PrintKinds("panel session", calls.size(), kinds);
 }

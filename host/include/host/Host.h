@@ -142,6 +142,15 @@ public:
     PDAppContextHandle PushContext(ZBPlugin* plugin);
     bool PopContext(PDAppContextHandle saved);
     std::size_t ContextDepth() const { return fContexts.size(); }
+    // Notifications a plug-in answered with an error, in order: a plug-in that could not take in the application's
+    // start or the panel service's setup may not work at all.
+    struct NotifyFailure {
+        std::string plugin;
+        std::string type;
+        ZBErr code;
+    };
+    const std::vector<NotifyFailure>& NotifyFailures() const { return fNotifyFailures; }
+
     // Pushes the host refused: a plug-in then cannot act outside a message, and the host knows that what it was
     // asked to do did not happen.
     void NoteRefusedContext() { ++fRefusedContexts; }
@@ -177,6 +186,7 @@ private:
     Faults fFaults;
     Checks fChecks;
     uint64_t fRefusedContexts = 0;
+    std::vector<NotifyFailure> fNotifyFailures;
     std::vector<std::unique_ptr<ZBPlugin>> fPlugins;
     std::vector<ZBPlugin*> fActive;  // plug-ins of running messages and pushed contexts, innermost last
     std::vector<std::unique_ptr<PDAppContextOpaque>> fContexts;
