@@ -189,8 +189,8 @@ bool CutJob::Reported(const std::string& folder, const std::string& number, std:
                    "TalvexOutputX.app could not be opened";
     } else if (number == std::to_string(kCutFileIncompleteMessage)) {
         *problem = "the command files could not be written in full to " + folder +
-                   ": the output application's folder must exist there (../Applications/Talvex/ from the current "
-                   "folder)";
+                   " and were not sent to the cutter (the output application's folder must exist there: "
+                   "../Applications/Talvex/ from the current folder)";
     } else {
         *problem = "the output run failed (message " + number + ")";
     }

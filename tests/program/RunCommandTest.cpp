@@ -332,8 +332,8 @@ TEST_F(RunCommand, TheMacEditionWritesTheCommandFilesAndOpensTheOutputApplicatio
     std::filesystem::remove_all(folder);
     EXPECT_EQ(Run(), 1);
     EXPECT_EQ(fErr, "pendrake: the command files could not be written in full to " + folder +
-                        ": the output application's folder must exist there (../Applications/Talvex/ from the "
-                        "current folder)\n");
+                        " and were not sent to the cutter (the output application's folder must exist there: "
+                        "../Applications/Talvex/ from the current folder)\n");
 }
 
 TEST_F(RunCommand, ABadArtworkIsRefusedBeforeAnyPluginStarts)
