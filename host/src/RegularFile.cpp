@@ -28,8 +28,7 @@ private:
 
 }  // namespace
 
-std::string ReadRegularFile(const std::string& path, std::size_t limit, const std::string& limitText,
-                            std::string& text)
+std::string ReadRegularFile(const std::string& path, std::size_t limit, const std::string& limitText, std::string& text)
 {
     text.clear();
     int opened = -1;
