@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "host/Svg.h"
+#include "host/Utf.h"
 #include "svg/SvgLength.h"
 #include "svg/SvgNumbers.h"
 #include "svg/SvgPathData.h"
@@ -31,6 +32,13 @@ struct Context {
     std::size_t depth = 1;   // of the objects made here (see kMaxArtDepth); it bounds the reader's recursion
     bool preserveSpace = false;
 };
+
+std::string HexByte(char byte)
+{
+    static const char kDigits[] = "0123456789ABCDEF";
+    const auto value = static_cast<unsigned char>(byte);
+    return std::string("0x") + kDigits[value >> 4] + kDigits[value & 0xF];
+}
 
 std::string TooDeep() { return " is nested more than " + std::to_string(kMaxArtDepth) + " levels deep"; }
 
@@ -65,6 +73,10 @@ public:
 
     std::unique_ptr<Document> Read()
     {
+        // The file is read as UTF-8 and written back as UTF-8: bytes that are not are refused, not carried on.
+        const std::string_view bytes(fSource.Buffer(), fSource.Size());
+        if (const std::size_t bad = FirstInvalidUtf8(bytes); bad != std::string_view::npos)
+            Fail(fSource.Where(bad), "invalid UTF-8: byte " + HexByte(bytes[bad]));
         const pugi::xml_parse_result parsed = fXml.load_buffer_inplace(
             fSource.Buffer(), fSource.Size(), pugi::parse_default | pugi::parse_ws_pcdata, pugi::encoding_utf8);
         if (!parsed) {
