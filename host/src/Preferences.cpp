@@ -1,5 +1,6 @@
 #include "host/Preferences.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -8,10 +9,18 @@
 #include <string_view>
 #include <system_error>
 
+#include "RegularFile.h"
+
 namespace host {
 namespace {
 
 constexpr std::string_view kBlanks = " \t";
+constexpr std::string_view kHeading =
+    "# Preferences of the host, by plug-in: [prefix] lines, then \"key = value\" lines.\n";
+
+// The lengths of a section's "[prefix]" line and an entry's "key = value" line, without the line break.
+std::size_t SectionLineSize(const std::string& prefix) { return prefix.size() + 2; }
+std::size_t EntryLineSize(const std::string& key, const std::string& value) { return key.size() + 3 + value.size(); }
 
 std::string_view Trim(std::string_view text)
 {
@@ -38,12 +47,35 @@ bool HasAny(std::string_view text, std::string_view characters)
 bool Preferences::Storable(const std::string& prefix, const std::string& key, const std::string& value)
 {
     return !prefix.empty() && Trimmed(prefix) && !HasAny(prefix, "[]\r\n") && !key.empty() && Trimmed(key) &&
-           !HasAny(key, "=\r\n") && key[0] != '#' && key[0] != '[' && Trimmed(value) && !HasAny(value, "\r\n");
+           !HasAny(key, "=\r\n") && key[0] != '#' && key[0] != '[' && Trimmed(value) && !HasAny(value, "\r\n") &&
+           SectionLineSize(prefix) <= kMaxLineBytes && EntryLineSize(key, value) <= kMaxLineBytes;
+}
+
+std::size_t Preferences::TextSize() const
+{
+    std::size_t size = kHeading.size();
+    for (const auto& [prefix, entries] : fSections) {
+        size += 1 + SectionLineSize(prefix) + 1;
+        for (const auto& [key, value] : entries) size += EntryLineSize(key, value) + 1;
+    }
+    return size;
+}
+
+bool Preferences::Fits(const std::string& prefix, const std::string& key, const std::string& value) const
+{
+    std::size_t size = TextSize() + EntryLineSize(key, value) + 1;
+    const auto section = fSections.find(prefix);
+    if (section == fSections.end()) {
+        size += 1 + SectionLineSize(prefix) + 1;
+    } else if (const auto entry = section->second.find(key); entry != section->second.end()) {
+        size -= EntryLineSize(key, entry->second) + 1;
+    }
+    return size <= kMaxFileBytes;
 }
 
 void Preferences::Set(const std::string& prefix, const std::string& key, const std::string& value)
 {
-    if (!Storable(prefix, key, value))
+    if (!Storable(prefix, key, value) || !Fits(prefix, key, value))
         throw std::invalid_argument("preference [" + prefix + "] " + key + " cannot be stored");
     std::string old;
     if (Get(prefix, key, old) && old == value) return;
@@ -72,17 +104,21 @@ bool Preferences::Remove(const std::string& prefix, const std::string& key)
 
 void Preferences::Load(const std::string& path)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) Fail(path, 0, "cannot read the file");
+    std::string contents;
+    if (const std::string why = ReadRegularFile(path, kMaxFileBytes, "1 MiB", contents); !why.empty())
+        Fail(path, 0, why);
     std::map<std::string, Section> loaded;
     Section* section = nullptr;
     std::string sectionName;
-    std::string line;
     std::size_t number = 0;
-    while (std::getline(file, line)) {
+    for (std::size_t start = 0; start < contents.size();) {
         ++number;
-        std::string_view text = line;
+        const std::size_t end = std::min(contents.find('\n', start), contents.size());
+        std::string_view text = std::string_view(contents).substr(start, end - start);
+        start = end + 1;
         if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
+        if (text.size() > kMaxLineBytes)
+            Fail(path, number, "the line is longer than " + std::to_string(kMaxLineBytes) + " bytes");
         text = Trim(text);
         if (text.empty() || text[0] == '#') continue;
         if (text[0] == '[') {
@@ -103,7 +139,6 @@ void Preferences::Load(const std::string& path)
         if (!section->emplace(key, value).second)
             Fail(path, number, "key \"" + key + "\" is given twice in [" + sectionName + "]");
     }
-    if (file.bad()) Fail(path, number, "cannot read the file");
     // Empty sections keep nothing.
     for (auto it = loaded.begin(); it != loaded.end();) it = it->second.empty() ? loaded.erase(it) : std::next(it);
     fSections = std::move(loaded);
@@ -113,7 +148,7 @@ void Preferences::Load(const std::string& path)
 std::string Preferences::Text() const
 {
     std::ostringstream text;
-    text << "# Preferences of the host, by plug-in: [prefix] lines, then \"key = value\" lines.\n";
+    text << kHeading;
     for (const auto& [prefix, entries] : fSections) {
         text << "\n[" << prefix << "]\n";
         for (const auto& [key, value] : entries) text << key << " = " << value << "\n";

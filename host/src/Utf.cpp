@@ -63,7 +63,33 @@ void AppendUtf8(std::string& out, uint32_t cp)
     }
 }
 
+// The length of the valid sequence at bytes[i] with its code point in cp; 0 when none starts there.
+int ValidSequence(std::string_view bytes, std::size_t i, uint32_t& cp)
+{
+    uint32_t minimum = 0;
+    const int length = SequenceLength(static_cast<unsigned char>(bytes[i]), minimum, cp);
+    if (length == 0 || i + static_cast<std::size_t>(length) > bytes.size()) return 0;
+    for (int k = 1; k < length; ++k) {
+        const auto byte = static_cast<unsigned char>(bytes[i + static_cast<std::size_t>(k)]);
+        if ((byte & 0xC0) != 0x80) return 0;
+        cp = (cp << 6) | (byte & 0x3Fu);
+    }
+    if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
+    return length;
+}
+
 }  // namespace
+
+std::size_t FirstInvalidUtf8(std::string_view bytes)
+{
+    for (std::size_t i = 0; i < bytes.size();) {
+        uint32_t cp = 0;
+        const int length = ValidSequence(bytes, i, cp);
+        if (length == 0) return i;
+        i += static_cast<std::size_t>(length);
+    }
+    return std::string_view::npos;
+}
 
 std::u16string DecodeUtf8(std::string_view bytes)
 {
@@ -71,20 +97,9 @@ std::u16string DecodeUtf8(std::string_view bytes)
     out.reserve(bytes.size());
     std::size_t i = 0;
     while (i < bytes.size()) {
-        uint32_t minimum = 0, cp = 0;
-        const int length = SequenceLength(static_cast<unsigned char>(bytes[i]), minimum, cp);
-        if (length == 0 || i + static_cast<std::size_t>(length) > bytes.size()) {
-            out.push_back(kReplacement);
-            ++i;
-            continue;
-        }
-        bool valid = true;
-        for (int k = 1; k < length && valid; ++k) {
-            const auto byte = static_cast<unsigned char>(bytes[i + static_cast<std::size_t>(k)]);
-            valid = (byte & 0xC0) == 0x80;
-            cp = (cp << 6) | (byte & 0x3Fu);
-        }
-        if (!valid || cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+        uint32_t cp = 0;
+        const int length = ValidSequence(bytes, i, cp);
+        if (length == 0) {
             out.push_back(kReplacement);
             ++i;
             continue;

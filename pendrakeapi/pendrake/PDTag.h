@@ -18,7 +18,8 @@ extern "C" {
 /* Versions 4 and 1003 share this layout. */
 typedef struct PDTagSuite4 {
     /* Sets the tag name of type on art to value; for "string", value is the NUL-terminated text itself.
-       An existing tag of that name is replaced. kBadParameterErr for an unknown type or a null argument. */
+       An existing tag of that name is replaced. kBadParameterErr for an unknown type, a null argument, or a
+       name or string value that is not valid UTF-8 (the document is saved as UTF-8). */
     ZBErr (*SetTag)(PDArtHandle art, const char* name, const char* type, const void* value);
     /* Reads the tag; for "string", value is a const char** that receives host-owned text, valid until the tag
        changes or the object goes. value may be null to test presence only. kNoSuchKeyErr when art has no tag

@@ -149,7 +149,8 @@ bool QueryRegistryValue(RegistryKeyRef key, const char* valueName, void* buffer,
     }
     int descriptor = -1;
     do {
-        descriptor = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        // A FIFO would make a blocking open wait for a writer; only a regular file is a value.
+        descriptor = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     } while (descriptor < 0 && errno == EINTR);
     if (descriptor < 0) {
         return false;

@@ -3,6 +3,7 @@
 // not registered, message 2 when the file could not be written in full. A recorder program stands in for the
 // application and writes down its arguments.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -112,6 +113,16 @@ TEST_F(CutLaunch, AValueThatDoesNotFitIsPassedOver)
 {
     const std::string machine = fSandbox.RecorderLink("machine/talvex");
     fSandbox.SetRegistryPath(true, std::string(260, 'x'));  // fills the buffer without a NUL
+    fSandbox.SetRegistryPath(false, machine + std::string(1, '\0'));
+    Start();
+    EXPECT_EQ(Run(), Texts{});
+    EXPECT_EQ(fSandbox.WaitForRecords(1), (Records{{machine, "-i", fSandbox.CutFile()}}));
+}
+
+TEST_F(CutLaunch, AFifoAsTheUsersValueIsPassedOverWithoutBeingOpenedForReading)
+{
+    const std::string machine = fSandbox.RecorderLink("machine/talvex");
+    ASSERT_EQ(mkfifo(fSandbox.RegistryPathValue(true).c_str(), 0600), 0);
     fSandbox.SetRegistryPath(false, machine + std::string(1, '\0'));
     Start();
     EXPECT_EQ(Run(), Texts{});

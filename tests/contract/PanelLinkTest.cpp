@@ -3,12 +3,19 @@
 
 #include <algorithm>
 
+#include "CutDocuments.h"
 #include "MarkplugHost.h"
 #include "PanelTraffic.h"
 #include "pendrake/PDSuites.h"
 
+using testing_support::AddPath;
+using testing_support::Answer;
 using testing_support::kOperationClicked;
 using testing_support::MarkplugHost;
+using testing_support::OpenPage;
+using testing_support::Payload;
+using testing_support::Select;
+using testing_support::TagValue;
 
 namespace {
 
@@ -18,16 +25,23 @@ std::string VariantFolder(const std::string& missing) { return std::string(MARKP
 
 }  // namespace
 
-TEST_P(PanelLink, SetupNotificationRegistersTheOneListenerEachTime)
+TEST_P(PanelLink, ARepeatedSetupNotificationLeavesOneListenerSoEachEventIsHandledOnce)
 {
     MarkplugHost h(GetParam());
+    host::Art& path = AddPath(OpenPage(h), {{0, 0}, {10, 10}});
+    Select(path);
     ASSERT_EQ(h.Host().Startup(h.Plugin()), kNoErr);
     EXPECT_EQ(h.Bus().ListenerCount(), 0u);  // not listening before the panel service is ready
     h.Host().PanelServiceReady();
+    h.Host().PanelServiceReady();
     EXPECT_EQ(h.Bus().ListenerCount(kOperationClicked), 1u);
     EXPECT_EQ(h.Bus().ListenerCount(), 1u);
-    h.Host().PanelServiceReady();
-    EXPECT_EQ(h.Bus().ListenerCount(kOperationClicked), 2u);
+
+    EXPECT_EQ(Answer(h, Payload(8), "TalvexSendMachineTypeList").size(), 1u);
+    // A toggle handled twice would take the tag off again.
+    h.Click(Payload(5));
+    EXPECT_EQ(TagValue(path, "TalvexCutMark"), "string 0001");
+    EXPECT_TRUE(h.Host().GetChecks().Violations().empty());
 }
 
 TEST_P(PanelLink, PanelEventRunsWithTheHostContextPushed)

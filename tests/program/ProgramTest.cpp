@@ -1,6 +1,9 @@
 // The built pendrake program: exit codes and messages of usage errors and failed files, and the main job end to end
 // with the cutting application stand-in registered, which must read the cut data file without a problem.
+#include <sys/stat.h>
+
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <thread>
@@ -86,6 +89,42 @@ TEST_F(Program, AFileThatCannotBeReadExitsWithOne)
               "pendrake: " + Path("prefs.ini") + ":2: expected \"key = value\", \"[section]\" or \"# comment\"\n");
 }
 
+// Neither the artwork nor the preferences may be a FIFO (which would block the start), a device (which would
+// fill the memory) or a folder; each is refused before anything is read, as are files past the size limits.
+TEST_F(Program, ArtworkAndPreferencesAreReadOnlyFromRegularFilesOfBoundedSize)
+{
+    const std::string sample = std::string(MARKPLUG_SOURCE_DIR) + "/examples/sign.svg";
+    ASSERT_EQ(mkfifo(Path("fifo").c_str(), 0600), 0);
+    fs::create_directory(Path("folder"));
+    std::ofstream(Path("large.svg"));
+    fs::resize_file(Path("large.svg"), (std::uintmax_t{512} << 20) + 1);  // sparse: nothing is written
+    std::ofstream(Path("large.ini"));
+    fs::resize_file(Path("large.ini"), (std::uintmax_t{1} << 20) + 1);
+    WriteBytes(Path("long-line.ini"), "[TalvexPluginDialog]\nkQRW_name = " + std::string(16385 - 12, 'x') + "\n");
+
+    struct Case {
+        std::vector<std::string> arguments;
+        std::string message;
+    };
+    for (const Case& each : std::vector<Case>{
+             {{"run", "/dev/zero"}, "/dev/zero: not a regular file"},
+             {{"run", Path("fifo")}, Path("fifo") + ": not a regular file"},
+             {{"panel", Path("folder")}, Path("folder") + ": not a regular file"},
+             {{"run", Path("large.svg")}, Path("large.svg") + ": the file is larger than 512 MiB"},
+             {{"run", sample, "--prefs", "/dev/zero"}, "/dev/zero:0: not a regular file"},
+             {{"run", sample, "--prefs", Path("fifo")}, Path("fifo") + ":0: not a regular file"},
+             {{"panel", sample, "--prefs", Path("folder")}, Path("folder") + ":0: not a regular file"},
+             {{"run", sample, "--prefs", Path("large.ini")}, Path("large.ini") + ":0: the file is larger than 1 MiB"},
+             {{"run", sample, "--prefs", Path("long-line.ini")},
+              Path("long-line.ini") + ":2: the line is longer than 16384 bytes"},
+         }) {
+        const ProgramResult result = Pendrake(each.arguments);
+        EXPECT_EQ(result.fExitCode, 1) << each.message;
+        EXPECT_EQ(result.fOut, "");
+        EXPECT_EQ(result.fErr, "pendrake: " + each.message + "\n");
+    }
+}
+
 TEST_F(Program, TheSampleJobIsReadByTheCuttingApplicationWithoutAProblem)
 {
     // Installed in a folder of its own, where it leaves what it read.
@@ -94,8 +133,9 @@ TEST_F(Program, TheSampleJobIsReadByTheCuttingApplicationWithoutAProblem)
     fs::copy_file(TALVEX_STANDIN, installed);
     fSandbox.SetRegistryPath(true, installed.string());
 
+    WriteBytes(Path("prefs.ini"), "");
     const ProgramResult run =
-        Pendrake({"run", std::string(MARKPLUG_SOURCE_DIR) + "/examples/sign.svg", "--prefs", "/dev/null", "--cut",
+        Pendrake({"run", std::string(MARKPLUG_SOURCE_DIR) + "/examples/sign.svg", "--prefs", Path("prefs.ini"), "--cut",
                   "border,badge-ring,star,dot-left,dot-right", "--perforate", "wave", "--save", Path("sign-cut.svg")});
     EXPECT_EQ(run.fExitCode, 0) << run.fErr;
     EXPECT_EQ(run.fErr, "");

@@ -62,9 +62,14 @@ CutOutputSandbox::~CutOutputSandbox()
 
 void CutOutputSandbox::SetRegistryPath(bool currentUser, const std::string& bytes)
 {
+    std::ofstream(RegistryPathValue(currentUser), std::ios::binary) << bytes;
+}
+
+std::string CutOutputSandbox::RegistryPathValue(bool currentUser)
+{
     const std::string key = fFolder + (currentUser ? "/hkcu/" : "/hklm/") + kKeyFolder;
     fs::create_directories(key);
-    std::ofstream(key + "/Path", std::ios::binary) << bytes;
+    return key + "/Path";
 }
 
 std::string CutOutputSandbox::RecorderLink(const std::string& relativePath)

@@ -24,6 +24,8 @@ public:
 
     // Writes the registry value "Path" of the cutting application's key under HKCU or HKLM with these bytes.
     void SetRegistryPath(bool currentUser, const std::string& bytes);
+    // Where that value lives, its key's folders made but the value left to the test (a FIFO, a folder, ...).
+    std::string RegistryPathValue(bool currentUser);
     // A link to the recorder at folder/name inside the sandbox (folders made as needed); its path.
     std::string RecorderLink(const std::string& relativePath);
 

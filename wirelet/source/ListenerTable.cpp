@@ -4,10 +4,12 @@
 
 namespace wirelet {
 
-void ListenerTable::Add(std::string type, TrmlEventListenerFn function, void* context)
+bool ListenerTable::Add(std::string type, TrmlEventListenerFn function, void* context)
 {
+    if (Contains(type, function, context)) return false;
     fEntries.emplace(fNextSerial, Entry{std::move(type), function, context});
     ++fNextSerial;
+    return true;
 }
 
 bool ListenerTable::RemoveOne(std::string_view type, TrmlEventListenerFn function, void* context) noexcept
@@ -48,6 +50,17 @@ std::vector<ListenerTable::Target> ListenerTable::Snapshot(std::string_view type
 }
 
 bool ListenerTable::Contains(std::uint64_t serial) const noexcept { return fEntries.find(serial) != fEntries.end(); }
+
+bool ListenerTable::Contains(std::string_view type, TrmlEventListenerFn function, void* context) const noexcept
+{
+    for (const auto& item : fEntries) {
+        const Entry& entry = item.second;
+        if (entry.fFunction == function && entry.fContext == context && entry.fType == type) {
+            return true;
+        }
+    }
+    return false;
+}
 
 std::size_t ListenerTable::Count(std::string_view type) const noexcept
 {

@@ -7,6 +7,7 @@
 #ifndef HOST_DOCUMENT_H
 #define HOST_DOCUMENT_H
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -113,6 +114,12 @@ struct Layer {
     std::vector<std::unique_ptr<Art>> art;  // top level, bottom to top
 };
 
+// How deep objects nest: an object at the top of a layer is at depth 1, what a group or compound path holds one
+// deeper. NewArt and Reorder refuse to go past kMaxArtDepth, so the document is never deeper and every walk over
+// it, the recursive ones too, stays within that many levels whatever a file or a plug-in asks for. The limit is
+// generous for artwork and leaves the stack room to spare, also under AddressSanitizer.
+constexpr std::size_t kMaxArtDepth = 256;
+
 // Where a new or moved object goes, relative to a reference object or the current layer (the Art suite's
 // paint orders).
 enum class PaintOrder : int16_t {
@@ -148,9 +155,11 @@ public:
     Layer* FindLayerByName(const std::string& name) const;
 
     // Makes an empty object of kind at order relative to reference (null: the current layer). Null when the
-    // order cannot be applied there (inside a path, above an object without a parent list, ...).
+    // order cannot be applied there (inside a path, above an object without a parent list, deeper than
+    // kMaxArtDepth, ...).
     Art* NewArt(ArtKind kind, PaintOrder order, Art* reference);
-    // Moves art; false when the order cannot be applied (also into art itself or one of its children).
+    // Moves art; false when the order cannot be applied (also into art itself or one of its children, or where
+    // the deepest object inside art would lie deeper than kMaxArtDepth).
     bool Reorder(Art* art, PaintOrder order, Art* reference);
     // Removes art with everything inside it; every serial of them is dead afterwards.
     void Dispose(Art* art);
@@ -163,6 +172,11 @@ public:
     // Every object in document order: layers bottom to top, each list bottom to top, a group before its contents.
     void Walk(const std::function<void(Art&)>& visit) const;
     std::vector<Art*> AllArt() const;
+
+    // The depth of art (1 at the top of a layer), and the number of levels from art to the deepest object
+    // inside it (1 when it holds nothing).
+    static std::size_t Depth(const Art& art);
+    static std::size_t Height(const Art& art);
 
     // Geometric bounds of the object's segments (text: its origin), in artwork coordinates. False when empty.
     bool Bounds(const Art& art, Rect& bounds) const;

@@ -5,6 +5,7 @@
 #ifndef HOST_SVG_H
 #define HOST_SVG_H
 
+#include <cstddef>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -17,8 +18,13 @@ struct SvgError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// The largest file ReadSvgFile reads; it reads regular files only, so that a FIFO or a device as the artwork is
+// refused at once.
+constexpr std::size_t kMaxSvgFileBytes = std::size_t{512} << 20;
+
 // Reads a whole document or throws SvgError whose what() is "FILE:LINE:COLUMN: message" (the place of the
-// offending element or attribute); nothing is half-loaded. ReadSvgFile also sets the document's file name.
+// offending element or attribute); nothing is half-loaded. ReadSvgFile also sets the document's file name, and
+// throws SvgError "FILE: message" for a file it cannot read, that is not a regular file or that is too large.
 std::unique_ptr<Document> ReadSvgFile(const std::string& path);
 std::unique_ptr<Document> ReadSvgText(const std::string& text, const std::string& nameForMessages);
 

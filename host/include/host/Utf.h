@@ -2,10 +2,16 @@
 #ifndef HOST_UTF_H
 #define HOST_UTF_H
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace host {
+
+// The offset of the first byte that does not start a valid UTF-8 sequence (a stray continuation byte, a
+// sequence cut short, an overlong form, a surrogate, a code point past U+10FFFF); npos when all of it is valid.
+std::size_t FirstInvalidUtf8(std::string_view bytes);
+inline bool IsValidUtf8(std::string_view bytes) { return FirstInvalidUtf8(bytes) == std::string_view::npos; }
 
 // Decodes UTF-8; every byte sequence that is not valid UTF-8 becomes one U+FFFD, so nothing is dropped silently.
 std::u16string DecodeUtf8(std::string_view bytes);

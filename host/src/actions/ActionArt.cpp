@@ -49,6 +49,12 @@ std::vector<Art*> SelectedTexts(const Document& document)
     return texts;
 }
 
+bool ShapeFits(std::size_t depth, const Contours& contours, bool compound)
+{
+    const bool several = compound || contours.size() != 1;
+    return depth + (several ? 1 : 0) <= kMaxArtDepth;
+}
+
 Art* NewShape(Document& document, const Contours& contours, const Style& style, PaintOrder order, Art* reference,
               bool compound)
 {

@@ -26,7 +26,10 @@ ZBErr CreateOutlineAction(Document& document, const std::vector<ActionEntry>&)
         if (font.empty()) return kNotFoundErr;
         std::vector<Contours> glyphs;
         if (const ZBErr error = OutlineText(font, text->text, text->textOrigin, text->fontSize, glyphs)) return error;
-        if (!glyphs.empty()) outlined.push_back({text, std::move(glyphs)});
+        if (glyphs.empty()) continue;
+        // Each glyph's compound path goes into a group at the text's place.
+        if (!ShapeFits(Document::Depth(*text) + 1, glyphs.front(), true)) return kBadParameterErr;
+        outlined.push_back({text, std::move(glyphs)});
     }
     for (Outlined& one : outlined) {
         Art* group = document.NewArt(ArtKind::Group, PaintOrder::Above, one.text);

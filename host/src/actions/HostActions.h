@@ -11,7 +11,8 @@
 
 namespace host {
 
-// Changes the document with the entries of the played parameter block (empty when none was passed).
+// Changes the document with the entries of the played parameter block (empty when none was passed). An action
+// whose result would lie deeper than kMaxArtDepth returns kBadParameterErr and changes nothing.
 using HostAction = ZBErr (*)(Document& document, const std::vector<ActionEntry>& params);
 
 // The action of that name, or null when the host knows none.

@@ -71,7 +71,9 @@ ZBErr OffsetPathAction(Document& document, const std::vector<ActionEntry>& param
         std::vector<Polyline> lines;
         if (!FlattenShape(*art, lines)) return kBadParameterErr;
         Contours contours = ToContours(OffsetArea(Region(lines, art->style.evenOdd), distance, band));
-        if (!contours.empty()) offsets.push_back({art, std::move(contours)});
+        if (contours.empty()) continue;
+        if (!ShapeFits(Document::Depth(*art), contours)) return kBadParameterErr;
+        offsets.push_back({art, std::move(contours)});
     }
     for (Offset& offset : offsets) {
         if (!NewShape(document, offset.contours, offset.art->style, PaintOrder::Above, offset.art))

@@ -27,6 +27,14 @@ Style OutlineStyle(const Style& stroked)
     return style;
 }
 
+// A filled shape goes one level down, into the group that holds it and its outline.
+bool OutlineFits(const Art& art, const Contours& contours)
+{
+    const std::size_t depth = Document::Depth(art);
+    if (!art.style.fillPaint) return ShapeFits(depth, contours);
+    return depth + Document::Height(art) <= kMaxArtDepth && ShapeFits(depth + 1, contours);
+}
+
 }  // namespace
 
 ZBErr OutlineStrokeAction(Document& document, const std::vector<ActionEntry>&)
@@ -39,7 +47,9 @@ ZBErr OutlineStrokeAction(Document& document, const std::vector<ActionEntry>&)
         std::vector<Polyline> lines;
         if (!FlattenShape(*art, lines) || !InRange(style.strokeWidth)) return kBadParameterErr;
         Contours contours = ToContours(StrokeArea(lines, {style.strokeWidth, style.cap, style.join, style.miterLimit}));
-        if (!contours.empty()) outlines.push_back({art, std::move(contours)});
+        if (contours.empty()) continue;
+        if (!OutlineFits(*art, contours)) return kBadParameterErr;
+        outlines.push_back({art, std::move(contours)});
     }
     for (Outline& outline : outlines) {
         Art& art = *outline.art;

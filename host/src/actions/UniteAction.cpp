@@ -21,6 +21,7 @@ ZBErr UniteAction(Document& document, const std::vector<ActionEntry>&)
     const Contours contours = ToContours(Unite(areas));
     if (contours.empty()) return kNoErr;
     Art* top = shapes.back();  // paint order: the last one walked is painted on top
+    if (!ShapeFits(Document::Depth(*top), contours)) return kBadParameterErr;
     if (!NewShape(document, contours, top->style, PaintOrder::Above, top)) return kCantHappenErr;
     for (Art* art : shapes) document.Dispose(art);
     return kNoErr;

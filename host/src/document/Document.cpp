@@ -160,6 +160,8 @@ bool Document::Reorder(Art* art, PaintOrder order, Art* reference)
     default: return false;
     }
     if (!CanHold(place.parent, art->kind)) return false;
+    const std::size_t depth = place.parent ? Depth(*place.parent) + 1 : 1;
+    if (depth + Height(*art) - 1 > kMaxArtDepth) return false;
 
     auto& from = SiblingsOf(*art);
     const std::size_t fromIndex = IndexIn(from, art);
@@ -186,6 +188,27 @@ void Document::Dispose(Art* art)
     Forget(*art);
     auto& list = SiblingsOf(*art);
     list.erase(list.begin() + static_cast<std::ptrdiff_t>(IndexIn(list, art)));
+}
+
+std::size_t Document::Depth(const Art& art)
+{
+    std::size_t depth = 1;
+    for (const Art* up = art.parent; up; up = up->parent) ++depth;
+    return depth;
+}
+
+std::size_t Document::Height(const Art& art)
+{
+    // Without recursion, so that it holds for any tree it is given.
+    std::size_t height = 1;
+    std::vector<std::pair<const Art*, std::size_t>> pending{{&art, 1}};
+    while (!pending.empty()) {
+        const auto [at, level] = pending.back();
+        pending.pop_back();
+        height = std::max(height, level);
+        for (const auto& child : at->children) pending.emplace_back(child.get(), level + 1);
+    }
+    return height;
 }
 
 void Document::Walk(const std::function<void(Art&)>& visit) const

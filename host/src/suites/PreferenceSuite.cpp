@@ -31,7 +31,9 @@ ZBErr PutValue(const char* operation, const char* prefix, const char* key, Write
 {
     return HostCall(operation, [&](Host& host) {
         std::string text;
-        if (!prefix || !key || !write(text) || !Preferences::Storable(prefix, key, text)) return kBadParameterErr;
+        if (!prefix || !key || !write(text) || !Preferences::Storable(prefix, key, text) ||
+            !host.GetPreferences().Fits(prefix, key, text))
+            return kBadParameterErr;
         host.GetPreferences().Set(prefix, key, text);
         return kNoErr;
     });

@@ -13,6 +13,7 @@
 #include "CoreSuites.h"
 #include "RealValues.h"
 #include "host/NumberText.h"
+#include "host/Utf.h"
 #include "pendrake/PDTag.h"
 
 namespace host {
@@ -144,6 +145,8 @@ ZBErr SetTag(PDArtHandle art, const char* name, const char* type, const void* va
         if (!name || !*name || !type || !value || !KnownType(type)) return kBadParameterErr;
         std::string text;
         if (!ValueText<Real>(type, value, text)) return kBadParameterErr;
+        // Saved in a file that says it is UTF-8: other bytes are refused here rather than changed there.
+        if (!IsValidUtf8(name) || !IsValidUtf8(text)) return kBadParameterErr;
         if (Tag* tag = FindTag(object, name)) {
             tag->type = type;
             tag->value = std::move(text);

@@ -1,23 +1,21 @@
-// SVG files: read whole, written to a temporary file beside the target and renamed over it, so that a failed
-// save leaves the old file as it was.
+// SVG files: read whole (regular files within kMaxSvgFileBytes only), written to a temporary file beside the
+// target and renamed over it, so that a failed save leaves the old file as it was.
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <system_error>
 
+#include "RegularFile.h"
 #include "host/Svg.h"
 
 namespace host {
 
 std::unique_ptr<Document> ReadSvgFile(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw SvgError(path + ": cannot open the file: " + std::strerror(errno));
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) throw SvgError(path + ": cannot read the file");
+    std::string text;
+    if (const std::string why = ReadRegularFile(path, kMaxSvgFileBytes, "512 MiB", text); !why.empty())
+        throw SvgError(path + ": " + why);
     std::unique_ptr<Document> document = ReadSvgText(text, path);
     document->SetFileName(path);
     return document;

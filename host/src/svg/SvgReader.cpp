@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "host/Svg.h"
+#include "host/Utf.h"
 #include "svg/SvgLength.h"
 #include "svg/SvgNumbers.h"
 #include "svg/SvgPathData.h"
@@ -28,8 +29,18 @@ struct Context {
     ComputedStyle style;
     Layer* layer = nullptr;  // null: at the top, outside any layer
     Art* parent = nullptr;   // the enclosing group or compound path
+    std::size_t depth = 1;   // of the objects made here (see kMaxArtDepth); it bounds the reader's recursion
     bool preserveSpace = false;
 };
+
+std::string HexByte(char byte)
+{
+    static const char kDigits[] = "0123456789ABCDEF";
+    const auto value = static_cast<unsigned char>(byte);
+    return std::string("0x") + kDigits[value >> 4] + kDigits[value & 0xF];
+}
+
+std::string TooDeep() { return " is nested more than " + std::to_string(kMaxArtDepth) + " levels deep"; }
 
 // Content that is not drawn and so is passed over.
 constexpr const char* kIgnored[] = {"defs",    "metadata", "title", "desc",   "linearGradient", "radialGradient",
@@ -62,6 +73,10 @@ public:
 
     std::unique_ptr<Document> Read()
     {
+        // The file is read as UTF-8 and written back as UTF-8: bytes that are not are refused, not carried on.
+        const std::string_view bytes(fSource.Buffer(), fSource.Size());
+        if (const std::size_t bad = FirstInvalidUtf8(bytes); bad != std::string_view::npos)
+            Fail(fSource.Where(bad), "invalid UTF-8: byte " + HexByte(bytes[bad]));
         const pugi::xml_parse_result parsed = fXml.load_buffer_inplace(
             fSource.Buffer(), fSource.Size(), pugi::parse_default | pugi::parse_ws_pcdata, pugi::encoding_utf8);
         if (!parsed) {
@@ -253,6 +268,9 @@ private:
         const QualifiedName name = context.scope.Enter(element).ElementName(element);
         if (name.uri != kSvgNamespace) return;  // other vocabularies (and the host's tags, read by their owners)
         const std::string& local = name.local;
+        if (IsIgnored(local)) return;
+        // Before anything inside is read: no file drives the recursion past the document's depth.
+        if (context.depth > kMaxArtDepth) FailAt(element, TooDeep());
         if (local == "g")
             ReadGroup(element, context);
         else if (local == "text")
@@ -260,7 +278,7 @@ private:
         else if (local == "path" || local == "rect" || local == "circle" || local == "ellipse" || local == "line" ||
                  local == "polyline" || local == "polygon")
             ReadShape(element, context, local);
-        else if (!IsIgnored(local))
+        else
             FailAt(element, " cannot be represented in the document");
     }
 
@@ -361,6 +379,7 @@ private:
         ReadCommon(*group, element, inner);
         inner.layer = group->layer;
         inner.parent = group;
+        inner.depth = outer.depth + 1;
         ReadChildren(element, inner);
     }
 
@@ -416,6 +435,8 @@ private:
         }
         if (local != "path" && shapes.empty()) return;  // a shape of no size is not drawn
         const bool compound = shapes.size() > 1 || HostFlag(element, inner, "compound");
+        if (compound && outer.depth + 1 > kMaxArtDepth)
+            FailAt(element, ": its paths would be nested more than " + std::to_string(kMaxArtDepth) + " levels deep");
         Art* art = MakeArt(element, compound ? ArtKind::CompoundPath : ArtKind::Path, outer);
         ReadCommon(*art, element, inner);
         if (!compound) {
@@ -453,7 +474,8 @@ private:
         }
     }
 
-    std::string TextContent(pugi::xml_node element, const NameScope& scope) const
+    // depth: that of element, as if each tspan were an object inside its parent.
+    std::string TextContent(pugi::xml_node element, const NameScope& scope, std::size_t depth) const
     {
         std::string text;
         for (const pugi::xml_node child : element.children()) {
@@ -464,7 +486,8 @@ private:
                 const QualifiedName name = inner.ElementName(child);
                 if (name.uri != kSvgNamespace) continue;
                 if (name.local != "tspan") FailAt(child, " cannot be represented in the document");
-                text += TextContent(child, inner);
+                if (depth + 1 > kMaxArtDepth) FailAt(child, TooDeep());
+                text += TextContent(child, inner, depth + 1);
             }
         }
         return text;
@@ -480,7 +503,7 @@ private:
             const std::vector<double> values = Parsed(element, attribute, ParseUserLengthList);
             if (!values.empty()) (name[0] == 'x' ? position.h : position.v) = values.front();
         }
-        const std::string raw = TextContent(element, inner.scope);
+        const std::string raw = TextContent(element, inner.scope, outer.depth);
         Point origin = Apply(inner.matrix, position);
         if (!std::isfinite(origin.h) || !std::isfinite(origin.v)) FailAt(element, ": coordinates out of range");
         if (const pugi::xml_attribute exact = HostAttribute(element, inner, "text-origin")) {

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "host/Svg.h"
+#include "host/Utf.h"
 #include "svg/SvgNumbers.h"
 #include "svg/SvgPaint.h"
 #include "svg/SvgPathData.h"
@@ -22,9 +23,11 @@ namespace {
 using namespace svg;
 
 // Text for XML: markup characters as references; in attributes also the white space that reading would turn
-// into spaces. Characters that XML cannot carry at all are refused.
+// into spaces. Characters that XML cannot carry at all are refused, and so are bytes that are not UTF-8, which
+// the file says it is.
 std::string Escaped(std::string_view text, bool attribute)
 {
+    if (!IsValidUtf8(text)) throw SvgValueError("text that is not valid UTF-8 cannot be written");
     std::string out;
     for (const char c : text) {
         switch (c) {
@@ -161,7 +164,8 @@ std::string TagElements(const Art& art)
 
 std::string Describe(const Art& art)
 {
-    return art.id.empty() ? "object " + std::to_string(art.serial) : "object \"" + art.id + "\"";
+    if (art.id.empty() || !IsValidUtf8(art.id)) return "object " + std::to_string(art.serial);
+    return "object \"" + art.id + "\"";
 }
 
 class Writer {

@@ -55,7 +55,8 @@ using RegistryKeyRef = RegistryKey*;
 // Null when the key does not exist, cannot be read or has a refused name.
 RegistryKeyRef OpenRegistryKey(RegistryRoot root, const char* subKey) noexcept;
 // Copies the value's bytes into buffer. *size holds the buffer's capacity on entry and the number of bytes
-// stored on return. False (buffer unspecified) when the value is absent, unreadable or larger than the buffer.
+// stored on return. False (buffer unspecified) when the value is absent, unreadable or larger than the buffer;
+// a value file that is not a regular file (a FIFO, a device, a folder) counts as absent and is never read.
 // The bytes are stored as they are: a value need not end with a NUL.
 bool QueryRegistryValue(RegistryKeyRef key, const char* valueName, void* buffer, uint32_t* size) noexcept;
 // Frees the key; false when the system refuses. Null is refused.

@@ -1,6 +1,7 @@
 // The Art suite through the registry's pointers: placing, moving and disposing objects, the tree, attributes,
 // bounds in both precisions, and how dead handles are answered.
 #include <algorithm>
+#include <vector>
 
 #include "DocumentSuitesFixture.h"
 
@@ -51,6 +52,33 @@ TEST_F(ArtSuite, HandlesAreSerialNumbersAndRefusedPlacementsMakeNothing)
     EXPECT_EQ(Doc().Layers()[0]->art[0].get(), Model(path));
     EXPECT_EQ(fArt->ReorderArt(group, kPDPlaceInsideOnTop, path), kBadParameterErr);
     EXPECT_EQ(fArt->ReorderArt(group, 9, nullptr), kBadParameterErr);
+}
+
+TEST_F(ArtSuite, GroupsNestDownToTheDocumentsDepthAndNoFurther)
+{
+    std::vector<PDArtHandle> chain{New(kPDGroupArt, kPDPlaceAboveAll)};
+    while (chain.size() < host::kMaxArtDepth) chain.push_back(New(kPDGroupArt, kPDPlaceInsideOnTop, chain.back()));
+    const PDArtHandle deepest = chain.back();
+    EXPECT_EQ(host::Document::Depth(*Model(deepest)), 256u);
+
+    PDArtHandle art = deepest;
+    for (const int type : {kPDGroupArt, kPDPathArt, kPDCompoundPathArt}) {
+        EXPECT_EQ(fArt->NewArt(static_cast<int16_t>(type), kPDPlaceInsideOnTop, deepest, &art), kBadParameterErr)
+            << type;
+        EXPECT_EQ(art, nullptr);
+    }
+    EXPECT_EQ(Doc().ArtCount(), 256u);
+    const PDArtHandle beside = New(kPDPathArt, kPDPlaceAbove, deepest);  // at the same depth
+    EXPECT_EQ(host::Document::Depth(*Model(beside)), 256u);
+
+    // A move counts what the moved object holds.
+    const PDArtHandle pair = New(kPDGroupArt, kPDPlaceAboveAll);
+    const PDArtHandle inside = New(kPDPathArt, kPDPlaceInsideOnTop, pair);
+    EXPECT_EQ(fArt->ReorderArt(pair, kPDPlaceInsideOnTop, chain[254]), kBadParameterErr);
+    EXPECT_EQ(Model(pair)->parent, nullptr);
+    EXPECT_EQ(fArt->ReorderArt(pair, kPDPlaceInsideOnTop, chain[253]), kNoErr);
+    EXPECT_EQ(host::Document::Depth(*Model(inside)), 256u);
+    EXPECT_TRUE(Violations().empty());
 }
 
 TEST_F(ArtSuite, TreeWalkAndMaskedAttributes)

@@ -62,9 +62,10 @@ protected:
     const PDActionManagerSuite5* fAm =
         Acquire<PDActionManagerSuite5>(kPDActionManagerSuite, kPDActionManagerSuiteVersion5);
 
-    host::Art* Shape(const std::vector<host::Point>& anchors, bool closed, bool fill, bool stroke)
+    host::Art* Shape(const std::vector<host::Point>& anchors, bool closed, bool fill, bool stroke,
+                     host::Art* into = nullptr)
     {
-        host::Art* art = Model(AddPath(anchors));
+        host::Art* art = Model(AddPath(anchors, into));
         art->closed = closed;
         art->attributes = host::kAttrSelected;
         art->style.fillPaint = fill;
@@ -74,9 +75,9 @@ protected:
         art->style.strokeWidth = 2;
         return art;
     }
-    host::Art* Square(double left, double bottom, double right, double top)
+    host::Art* Square(double left, double bottom, double right, double top, host::Art* into = nullptr)
     {
-        return Shape({{left, bottom}, {right, bottom}, {right, top}, {left, top}}, true, true, false);
+        return Shape({{left, bottom}, {right, bottom}, {right, top}, {left, top}}, true, true, false, into);
     }
     const std::vector<std::unique_ptr<host::Art>>& Top() { return Doc().Layers()[0]->art; }
 
@@ -369,4 +370,33 @@ TEST_F(HostActions, NothingSelectedChangesNothingAndArtOutOfRangeIsRefused)
     EXPECT_EQ(fAm->PlayActionEvent("pd_plugin_pathfinder", kPDDialogOff, nullptr), kBadParameterErr);
     EXPECT_EQ(Top()[0].get(), square);
     EXPECT_EQ(Play("pd_plugin_offset", {{kPDOffsetPathOffsetKey, 2e9}}, 2), kBadParameterErr);
+}
+
+// The document holds objects down to kMaxArtDepth: an action whose result would lie deeper refuses before it
+// changes anything.
+TEST_F(HostActions, ResultsThatWouldNestTooDeepAreRefusedWithNothingChanged)
+{
+    host::Art* group = Doc().NewArt(host::ArtKind::Group, host::PaintOrder::AboveAll, nullptr);
+    while (host::Document::Depth(*group) < host::kMaxArtDepth - 1)
+        group = Doc().NewArt(host::ArtKind::Group, host::PaintOrder::InsideOnTop, group);
+    // A filled and stroked square goes into a group with its outline; two apart unite to a compound path.
+    host::Art* both = Shape({{0, 0}, {10, 0}, {10, 10}, {0, 10}}, true, true, true, group);
+    Square(20, 0, 30, 10, group);
+    host::Art* text = Doc().NewArt(host::ArtKind::Text, host::PaintOrder::InsideOnTop, group);
+    text->text = "A";
+    text->fontFamily = "DejaVu Sans";
+    text->attributes = host::kAttrSelected;
+    const std::size_t count = Doc().ArtCount();
+
+    for (const char* name : {"pd_plugin_outline", "pd_plugin_pathfinder", "velisto_createOutline"}) {
+        EXPECT_EQ(fAm->PlayActionEvent(name, kPDDialogOff, nullptr), kBadParameterErr) << name;
+        EXPECT_EQ(Doc().ArtCount(), count) << name;
+        EXPECT_EQ(group->children.size(), 3u) << name;
+        EXPECT_EQ(both->parent, group);
+    }
+    // A result of one contour beside its original fits.
+    group->children.back()->attributes = 0;
+    both->attributes = 0;
+    EXPECT_EQ(Play("pd_plugin_offset", {{kPDOffsetPathOffsetKey, 1}}), kNoErr);
+    EXPECT_EQ(group->children.size(), 4u);
 }

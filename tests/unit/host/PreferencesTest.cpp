@@ -94,8 +94,38 @@ TEST_F(PreferenceFiles, BadLinesAreReportedByLineAndLoadNothing)
         store.Load(path);
         ADD_FAILURE() << "a missing file loaded";
     } catch (const std::runtime_error& error) {
-        EXPECT_EQ(std::string(error.what()), path + ":0: cannot read the file");
+        EXPECT_EQ(std::string(error.what()), path + ":0: cannot open the file: No such file or directory");
     }
+}
+
+TEST_F(PreferenceFiles, LinesUpToTheLimitLoadAndTheStoreKeepsOnlyWhatTheFileCanCarryBack)
+{
+    host::Preferences store;
+    const std::string longest(host::Preferences::kMaxLineBytes - 4, 'v');  // "k = " and the value
+    EXPECT_EQ(LoadError(store, "[A]\r\nk = " + longest + "\r\n"), "(loaded)");
+    EXPECT_EQ(LoadError(store, "[A]\nk = " + longest + "v\n"),
+              fFolder + "/Pendrake Prefs.txt:2: the line is longer than 16384 bytes");
+
+    EXPECT_TRUE(host::Preferences::Storable("A", "k", longest));
+    EXPECT_FALSE(host::Preferences::Storable("A", "k", longest + "v"));
+    EXPECT_FALSE(host::Preferences::Storable(std::string(host::Preferences::kMaxLineBytes - 1, 'p'), "k", "v"));
+
+    // Entries are taken while the saved file stays within the size limit, and that file loads again.
+    host::Preferences full;
+    const std::string value(1000, 'v');
+    std::size_t count = 0;
+    while (full.Fits("A", std::to_string(count), value)) full.Set("A", std::to_string(count++), value);
+    const std::string next = std::to_string(count);
+    EXPECT_THROW(full.Set("A", next, value), std::invalid_argument);
+    EXPECT_TRUE(full.Fits("A", "0", value));  // replacing an entry takes no more room
+    const std::string path = fFolder + "/full.txt";
+    full.Save(path);
+    const std::size_t size = std::filesystem::file_size(path);
+    EXPECT_LE(size, host::Preferences::kMaxFileBytes);
+    EXPECT_GT(size + next.size() + 3 + value.size() + 1, host::Preferences::kMaxFileBytes);
+    host::Preferences reread;
+    reread.Load(path);
+    EXPECT_EQ(reread.Text(), full.Text());
 }
 
 TEST_F(PreferenceFiles, SaveWritesTheFileThroughATemporaryOneAndReadsBackTheSame)
@@ -193,6 +223,8 @@ TEST(PreferenceSuite, ValuesOfTheAskedKindOnlyAndTextStored)
     EXPECT_EQ(wide->PutRealPreference("Q", "r", std::numeric_limits<double>::infinity()), kBadParameterErr);
     EXPECT_EQ(wide->PutIntegerPreference("Q", "bad=key", 1), kBadParameterErr);
     EXPECT_EQ(wide->PutIntegerPreference(nullptr, "i", 1), kBadParameterErr);
+    EXPECT_EQ(wide->PutIntegerPreference("Q", std::string(host::Preferences::kMaxLineBytes, 'k').c_str(), 1),
+              kBadParameterErr);  // a line the file could not carry back
     EXPECT_EQ(wide->RemovePreference("Q", "i"), kNoErr);
     EXPECT_EQ(wide->RemovePreference("Q", "i"), kNoSuchKeyErr);
     EXPECT_TRUE(host.GetChecks().Violations().empty());

@@ -89,6 +89,22 @@ TEST(SvgError, ContentThatCannotBeRepresentedIsNamed)
     });
 }
 
+TEST(SvgError, BytesThatAreNotUtf8AreRefusedWhereTheyAre)
+{
+    ExpectErrors({
+        {"<text>caf\xE9</text>", "t.svg:2:10: invalid UTF-8: byte 0xE9"},
+        {"<text>caf\xC3\xA9 \x80</text>", "t.svg:2:12: invalid UTF-8: byte 0x80"},
+        {"<path id=\"a\xFF"
+         "b\" d=\"M 0 0\"/>",
+         "t.svg:2:12: invalid UTF-8: byte 0xFF"},
+        {"<path d=\"M 0 0\"><pd:tag name=\"n\" value=\"\xC0\xAF\"/></path>",
+         "t.svg:2:41: invalid UTF-8: byte 0xC0"},                              // an overlong "/"
+        {"<text>\xED\xA0\x80</text>", "t.svg:2:7: invalid UTF-8: byte 0xED"},  // a surrogate
+        {"<!-- \xF4\x90\x80\x80 -->", "t.svg:2:6: invalid UTF-8: byte 0xF4"},  // past U+10FFFF
+    });
+    EXPECT_EQ(ReadError("<svg>\xE2\x82"), "t.svg:1:6: invalid UTF-8: byte 0xE2");  // cut short by the end
+}
+
 TEST(SvgError, StyleValuesAreChecked)
 {
     ExpectErrors({

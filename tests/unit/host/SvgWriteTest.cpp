@@ -305,6 +305,30 @@ TEST(SvgWrite, ReadingWhatWasWrittenGivesTheSameDocument)
     EXPECT_NE(text.find("pd:compound=\"true\""), std::string::npos);
 }
 
+TEST(SvgWrite, MultibyteTextNamesAndTagsGoThroughUnchangedByteForByte)
+{
+    const std::string file =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:inkscape=\"http://www.inkscape.org/namespaces/inkscape\" "
+        "xmlns:pd=\"urn:pendrake:document\" width=\"200pt\" height=\"100pt\" viewBox=\"0 0 200 100\" "
+        "pd:origin=\"10 20\" pd:current-layer=\"\u00C9bauche \u2702\">\n"
+        "  <g id=\"calque\" inkscape:groupmode=\"layer\" inkscape:label=\"\u00C9bauche \u2702\">\n"
+        "    <text id=\"\u00E9toile\" x=\"15\" y=\"73\" font-size=\"12\" font-family=\"Noto Sans \u65E5\u672C\" "
+        "xml:space=\"preserve\" fill=\"none\"><pd:tag name=\"Schnittmarke\u00B71\" type=\"string\" "
+        "value=\"ja \u2713\"/>Gr\u00FC\u00DFe \u2013 \u65E5\u672C \U0001D11E</text>\n"
+        "  </g>\n"
+        "</svg>\n";
+    const auto document = Read(file);
+    const Art& text = First(*document);
+    EXPECT_EQ(text.text,
+              "Gr\xC3\xBC\xC3\x9F"
+              "e \xE2\x80\x93 \xE6\x97\xA5\xE6\x9C\xAC \xF0\x9D\x84\x9E");
+    EXPECT_EQ(text.tags.at(0).name,
+              "Schnittmarke\xC2\xB7"
+              "1");
+    EXPECT_EQ(host::WriteSvgText(*document), file);
+}
+
 TEST(SvgWrite, ExactCopiesAreWrittenOnlyWhereNeededAndOnlyBelieveMatchingPathData)
 {
     // Integral coordinates, corners where the geometry has them, plain RGB: plain SVG is exact.
@@ -353,6 +377,15 @@ TEST(SvgWrite, RefusesWhatNoFileCouldCarryBack)
     path->style.fillColor.kind = 7;
     EXPECT_EQ(refusal(document), "cannot write object \"p\": colour kind 7 is not one the host knows");
     path->style.fillColor.kind = 3;
+    path->tags = {{"n", "string", "caf\xE9"}};
+    EXPECT_EQ(refusal(document), "cannot write object \"p\": text that is not valid UTF-8 cannot be written");
+    path->tags.clear();
+    path->id = "\xFF";  // named by its handle instead
+    EXPECT_EQ(refusal(document), "cannot write object 2: text that is not valid UTF-8 cannot be written");
+    path->id = "p";
+    document.Layers()[0]->name = "\xC0\xAF";
+    EXPECT_EQ(refusal(document), "cannot write the document: text that is not valid UTF-8 cannot be written");
+    document.Layers()[0]->name = "Layer 1";
     Add(document, ArtKind::Placed);
     EXPECT_EQ(refusal(document), "cannot write object 3: placed art cannot be written");
     EXPECT_EQ(refusal(Document(0, 100)), "cannot write the document: the page size is not positive");

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "DocumentSuitesFixture.h"
+#include "host/Svg.h"
 
 using suitetest::DocumentSuites;
 
@@ -62,6 +63,30 @@ TEST_F(TagSuite, EachTypeIsKeptAsTextAndHandedOutAsItsType)
     number = 5;
     EXPECT_EQ(fTag->GetTag(fArt, "broken", "integer", &number), kBadFormatErr);
     EXPECT_EQ(number, 5);
+}
+
+// The document is saved as UTF-8: a name or text of other bytes is refused at the call and nothing is kept.
+TEST_F(TagSuite, NamesAndTextsMustBeValidUtf8)
+{
+    ASSERT_EQ(fTag->SetTag(fArt, "cut", kPDStringTagType, "yes"), kNoErr);
+    for (const char* bad : {"caf\xE9", "\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "a\x80"}) {
+        EXPECT_EQ(fTag->SetTag(fArt, bad, kPDStringTagType, "x"), kBadParameterErr) << bad;
+        EXPECT_EQ(fTag->SetTag(fArt, "cut", kPDStringTagType, bad), kBadParameterErr) << bad;
+        const int32_t number = 1;
+        EXPECT_EQ(fTag->SetTag(fArt, bad, "integer", &number), kBadParameterErr) << bad;
+    }
+    ASSERT_EQ(Model(fArt)->tags.size(), 1u);
+    EXPECT_EQ(Kept("cut"), "yes");
+
+    ASSERT_EQ(fTag->SetTag(fArt,
+                           "Schnitt\xC2\xB7"
+                           "1",
+                           kPDStringTagType, "ja \xE2\x9C\x93 \xF0\x9D\x84\x9E"),
+              kNoErr);
+    EXPECT_NE(host::WriteSvgText(Doc()).find("<pd:tag name=\"Schnitt\xC2\xB7"
+                                             "1\" type=\"string\" "
+                                             "value=\"ja \xE2\x9C\x93 \xF0\x9D\x84\x9E\"/>"),
+              std::string::npos);
 }
 
 TEST_F(TagSuite, HandedOutTextStaysUntilItsTagChanges)

@@ -1,6 +1,7 @@
 #include "platform/Platform.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <array>
 #include <filesystem>
@@ -131,6 +132,18 @@ TEST_F(PlatformRegistry, RefusesNamesThatLeaveTheKeyAndWhatIsNoValue)
     ASSERT_TRUE(platform::QueryRegistryValue(key, "Secret", buffer, &size));
     EXPECT_EQ(std::string(buffer, size), "outside");
     EXPECT_TRUE(platform::CloseRegistryKey(key));
+}
+
+TEST_F(PlatformRegistry, AValueThatIsAFifoOrADeviceIsAbsentAndNeverRead)
+{
+    const fs::path value = fUser.Path() / kKeyFolder / "Path";
+    fs::create_directories(value.parent_path());
+    // Nobody writes to the FIFO: reading it would wait for ever.
+    ASSERT_EQ(mkfifo(value.c_str(), 0600), 0);
+    EXPECT_EQ(ReadPath(platform::RegistryRoot::kCurrentUser), "<none>");
+    fs::remove(value);
+    fs::create_symlink("/dev/zero", value);
+    EXPECT_EQ(ReadPath(platform::RegistryRoot::kCurrentUser), "<none>");
 }
 
 }  // namespace

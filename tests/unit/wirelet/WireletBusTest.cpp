@@ -73,24 +73,43 @@ TEST(WireletBus, NullContextIsPassedOnAsItIs)
     EXPECT_EQ(gSeenContext, nullptr);
 }
 
-TEST(WireletBus, SameRegistrationTwiceIsCalledTwiceAndRemovalRemovesOne)
+TEST(WireletBus, IdenticalRegistrationIsKeptOnceAndOneRemovalRemovesIt)
 {
     PanelBus bus;
     Strings log;
     Probe probe{"p", &log, {}};
     ASSERT_EQ(bus.AddEventListener("ns.Op", ProbeListener, &probe), wirelet::kOk);
     ASSERT_EQ(bus.AddEventListener("ns.Op", ProbeListener, &probe), wirelet::kOk);
-    EXPECT_EQ(bus.ListenerCount("ns.Op"), 2u);
+    EXPECT_EQ(bus.ListenerCount("ns.Op"), 1u);
 
     TrmlEvent event = MakeEvent("ns.Op", "a");
     bus.DispatchEvent(&event);
-    EXPECT_EQ(log, (Strings{"p ns.Op|1|word|(null)|a", "p ns.Op|1|word|(null)|a"}));
+    EXPECT_EQ(log, (Strings{"p ns.Op|1|word|(null)|a"}));
 
     log.clear();
     EXPECT_EQ(bus.RemoveEventListener("ns.Op", ProbeListener, &probe), wirelet::kOk);
-    EXPECT_EQ(bus.ListenerCount("ns.Op"), 1u);
+    EXPECT_EQ(bus.RemoveEventListener("ns.Op", ProbeListener, &probe), wirelet::kNotRegistered);
     bus.DispatchEvent(&event);
-    EXPECT_EQ(log, (Strings{"p ns.Op|1|word|(null)|a"}));
+    EXPECT_TRUE(log.empty());
+}
+
+TEST(WireletBus, RegistrationsDifferingInOnePartAreEachKept)
+{
+    PanelBus bus;
+    Strings log;
+    Probe probe{"p", &log, {}};
+    Probe other{"other", &log, {}};
+    bus.AddEventListener("ns.Op", ProbeListener, &probe);
+    bus.AddEventListener("ns.Op", ProbeListener, &other);
+    bus.AddEventListener("ns.Op", OtherProbeListener, &probe);
+    bus.AddEventListener("ns.Other", ProbeListener, &probe);
+    EXPECT_EQ(bus.ListenerCount("ns.Op"), 3u);
+    EXPECT_EQ(bus.ListenerCount(), 4u);
+
+    TrmlEvent event = MakeEvent("ns.Op", "a");
+    bus.DispatchEvent(&event);
+    EXPECT_EQ(log,
+              (Strings{"p ns.Op|1|word|(null)|a", "other ns.Op|1|word|(null)|a", "other:p ns.Op|1|word|(null)|a"}));
 }
 
 TEST(WireletBus, RemovalNeedsTheSameTypeFunctionAndContext)

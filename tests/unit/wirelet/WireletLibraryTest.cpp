@@ -140,22 +140,23 @@ TEST_F(WireletLibrary, ListenerAnswersThroughTheOtherNameWhileItIsCalled)
     EXPECT_EQ(PanelBus::Shared().Events(), expected);
 }
 
-TEST_F(WireletLibrary, SameRegistrationThroughBothNamesIsCalledTwice)
+TEST_F(WireletLibrary, SameRegistrationThroughBothNamesIsKeptOnce)
 {
     BoundLibrary fenn(kAppDir + "/WireletFenn.dll");
     BoundLibrary plain(kAppDir + "/Wirelet.dll");
     ASSERT_TRUE(fenn.IsComplete() && plain.IsComplete());
     Strings log;
     Probe probe{"p", &log, {}};
-    fenn.fAdd("ns.Op", ProbeListener, &probe);
-    plain.fAdd("ns.Op", ProbeListener, &probe);
+    EXPECT_EQ(fenn.fAdd("ns.Op", ProbeListener, &probe), 0);
+    EXPECT_EQ(plain.fAdd("ns.Op", ProbeListener, &probe), 0);
     TrmlEvent event = MakeEvent("ns.Op", "x");
     fenn.fDispatch(&event);
-    EXPECT_EQ(log.size(), 2u);
-    EXPECT_EQ(fenn.fRemove("ns.Op", ProbeListener, &probe), 0);
+    EXPECT_EQ(log, (Strings{"p ns.Op|1|word|(null)|x"}));
+    EXPECT_EQ(plain.fRemove("ns.Op", ProbeListener, &probe), 0);
+    EXPECT_EQ(fenn.fRemove("ns.Op", ProbeListener, &probe), wirelet::kNotRegistered);
     log.clear();
     fenn.fDispatch(&event);
-    EXPECT_EQ(log, (Strings{"p ns.Op|1|word|(null)|x"}));
+    EXPECT_TRUE(log.empty());
 }
 
 TEST_F(WireletLibrary, EntryPointsRefuseNullArguments)

@@ -46,10 +46,11 @@ public:
     // Records the extension id; kNullArgument for a null id.
     std::int32_t LoadExtension(const char* extensionId) noexcept;
     std::int32_t UnloadExtension(const char* extensionId) noexcept;
-    // Adds one registration of (type, listener, context); the same three added twice are called twice.
-    // kNullArgument for a null type or listener; a null context is passed on as it is.
+    // Adds the registration of (type, listener, context). The same three added again are ignored with kOk, so
+    // that the listener is still called once per event. kNullArgument for a null type or listener; a null
+    // context is passed on as it is.
     std::int32_t AddEventListener(const char* type, TrmlEventListenerFn listener, void* context) noexcept;
-    // Removes the oldest registration of the three; kNotRegistered when there is none.
+    // Removes the registration of the three; kNotRegistered when there is none.
     std::int32_t RemoveEventListener(const char* type, TrmlEventListenerFn listener, void* context) noexcept;
     // Records a copy of the event and delivers it; kNullArgument for a null record or a null type. The
     // listeners receive the bus's own copy, valid during their call only.
@@ -71,7 +72,7 @@ public:
     // Every extension load and unload since the last clear, in call order.
     std::vector<ExtensionCall> ExtensionCalls() const;
     void ClearExtensionCalls() noexcept;
-    // Registrations for exactly this type, duplicates counted.
+    // Registrations for exactly this type.
     std::size_t ListenerCount(std::string_view type) const noexcept;
     // Registrations of every type.
     std::size_t ListenerCount() const noexcept;
