@@ -27,6 +27,9 @@ Host::~Host()
 {
     ShutdownAll();
     for (auto& plugin : fPlugins) FreeCode(*plugin);
+    // Blocks are the host's memory: what plug-ins left behind (a disposal that failed, for one) goes with it.
+    for (const auto& block : fBlocks) std::free(const_cast<void*>(block.first));
+    fBlocks.clear();
     gCurrentHost = nullptr;
 }
 

@@ -42,7 +42,7 @@ std::vector<Call> PluginCalls(const std::string& traceFile)
 }
 
 // The calls to make fail: every one when MARKPLUG_FULL_SWEEP is set (scripts/fault-sweep), otherwise the first
-// 25 of each operation and every 40th after them, so that a run that formats thousands of numbers stays short
+// 10 of each operation and every 50th after them, so that a run that formats thousands of numbers stays short
 // while every kind of call, early and late, still fails.
 std::vector<Call> Sampled(std::vector<Call> calls)
 {
@@ -50,7 +50,7 @@ std::vector<Call> Sampled(std::vector<Call> calls)
     if (full && *full && std::string(full) != "0") return calls;
     std::vector<Call> kept;
     for (const Call& call : calls)
-        if (call.nth <= 25 || call.nth % 40 == 0) kept.push_back(call);
+        if (call.nth <= 10 || call.nth % 50 == 0) kept.push_back(call);
     return kept;
 }
 
