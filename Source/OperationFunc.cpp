@@ -10,19 +10,6 @@
 
 namespace {
 
-// The host's four-character code as text ('CANT'), or its number when it is not four printable characters.
-std::string CodeText(ZBErr code)
-{
-    const auto value = static_cast<uint32_t>(code);
-    std::string text;
-    for (int shift = 24; shift >= 0; shift -= 8) {
-        const char c = static_cast<char>((value >> shift) & 0xFF);
-        if (c < ' ' || c > '~') return std::to_string(code);
-        text += c;
-    }
-    return "'" + text + "'";
-}
-
 // A failure inside a panel event has no caller to return to: it is reported like a failed message, and the user
 // is told, since the panel would otherwise show an operation that did not happen as done.
 void ReportListenerError(ZBErr code) noexcept
@@ -35,7 +22,7 @@ void ReportListenerError(ZBErr code) noexcept
         }
         if (Plugin::FilterError(code) || !sPDUser || !sPDUser->ErrorAlert) return;
         const std::string text =
-            "The operation could not be carried out: the host reported the error " + CodeText(code) + ".";
+            "The operation could not be carried out: the host reported the error " + pd::CodeText(code) + ".";
         sPDUser->ErrorAlert(text.c_str());
     } catch (...) {
         // A report that fails is dropped: nothing may leave the listener.

@@ -1,6 +1,7 @@
 #include "CutOriginOffset.h"
 
 #include "CropFrame.h"
+#include "CropMarkObjects.h"
 #include "TalvexPluginDialogSuites.h"
 
 bool CutOriginOffset(bool cropMarks, PDRealPoint& offset) noexcept
@@ -13,4 +14,11 @@ bool CutOriginOffset(bool cropMarks, PDRealPoint& offset) noexcept
     if (cropMarks && !PageToCropArea(dx, dy)) return false;
     offset = {static_cast<PDReal>(dx), static_cast<PDReal>(dy)};
     return true;
+}
+
+OutputPlacement PlaceOutput() noexcept
+{
+    OutputPlacement placement;
+    placement.placed = FindCropMarks(placement.cropMarks) && CutOriginOffset(placement.cropMarks, placement.offset);
+    return placement;
 }

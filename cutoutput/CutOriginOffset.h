@@ -10,4 +10,13 @@
 // page height the crop frame needs: every path would be cut in the wrong place.
 bool CutOriginOffset(bool cropMarks, PDRealPoint& offset) noexcept;
 
+// Where an output run places its paths, found once at its start: whether the document has crop marks, and the
+// offset. placed is false when the host could not say either: every path would then be cut in the wrong place.
+struct OutputPlacement {
+    bool cropMarks = false;
+    PDRealPoint offset = {0, 0};
+    bool placed = false;
+};
+OutputPlacement PlaceOutput() noexcept;
+
 #endif

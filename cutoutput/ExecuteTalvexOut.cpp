@@ -31,15 +31,13 @@ void TalvexGlimtUIController::ExecuteTalvexOut(const pd::UnicodeString& payload)
         if (paths.Refusal() != kNoDocumentErr) DispMessage(kCutFileIncompleteMessage);
         return;
     }
-    bool cropMarks = false;
-    const bool marksKnown = FindCropMarks(cropMarks);
     // Neither the document's origin and page nor the crop settings change during the run.
-    PDRealPoint offset = {0, 0};
-    const bool placed = marksKnown && CutOriginOffset(cropMarks, offset);
+    const OutputPlacement placement = PlaceOutput();
+    const PDRealPoint offset = placement.offset;
 
     CutFileWriter writer(gCutFileName);
-    writer.WriteCutFileHeader(cropMarks);
-    if (!placed) writer.Fail();  // without the marks or the origin every path would be cut in the wrong place
+    writer.WriteCutFileHeader(placement.cropMarks);
+    if (!placement.placed) writer.Fail();  // without the marks or the origin every path would be cut in the wrong place
     const bool decided = ForEachAdmittedPath(paths, target, [&writer, offset](const CutCandidate& candidate) {
         writer.WriteArtPath(candidate.art, offset);
     });

@@ -132,13 +132,12 @@ void TalvexGlimtUIController::ExecutePlotterOutput(const pd::UnicodeString& payl
         if (paths.Refusal() != kNoDocumentErr) DispMessage(kCutFileIncompleteMessage);
         return;
     }
-    bool cropMarks = false;
-    const bool marksKnown = FindCropMarks(cropMarks);
-    PDRealPoint offset = {0, 0};
-    const bool placed = marksKnown && CutOriginOffset(cropMarks, offset);
+    const OutputPlacement placement = PlaceOutput();
+    const bool cropMarks = placement.cropMarks;
+    const PDRealPoint offset = placement.offset;
 
     PlotterCommandFiles files;
-    if (!placed) files.Fail();  // without the marks or the origin every path would be cut in the wrong place
+    if (!placement.placed) files.Fail();  // without the marks or the origin every path would be cut in the wrong place
     try {
         WriteCommandStreams(files, paths, target, cropMarks, offset);
     } catch (const pd::Error&) {

@@ -7,6 +7,7 @@
 
 #include "host/PanelLink.h"
 #include "host/Svg.h"
+#include "pendrake/IPDError.h"
 #include "pendrake/PDFolders.h"
 #include "pendrake/ZBErrors.h"
 
@@ -31,18 +32,6 @@ std::string DefaultPreferencesFile()
     else
         return {};
     return folder + "/Pendrake/Preferences.ini";
-}
-
-std::string CodeText(ZBErr code)
-{
-    const auto value = static_cast<uint32_t>(code);
-    std::string text;
-    for (int shift = 24; shift >= 0; shift -= 8) {
-        const char c = static_cast<char>((value >> shift) & 0xFF);
-        if (c < ' ' || c > '~') return std::to_string(code);
-        text += c;
-    }
-    return "'" + text + "'";
 }
 
 bool CheckFailCalls(const std::vector<std::string>& failCalls, std::string* problem)
@@ -89,13 +78,13 @@ HostSession::HostSession(const SessionOptions& options, std::ostream& log) : fLo
     // answers nothing.
     for (const auto& plugin : fHost->Plugins()) {
         if (plugin->state != PluginState::StartupFailed) continue;
-        log << "pendrake: " << plugin->path << ": the plug-in did not start (error " << CodeText(plugin->startupResult)
-            << ")\n";
+        log << "pendrake: " << plugin->path << ": the plug-in did not start (error "
+            << pd::CodeText(plugin->startupResult) << ")\n";
         ++fLoadProblems;
     }
     for (const auto& failure : fHost->NotifyFailures()) {
         log << "pendrake: " << failure.plugin << " could not take in \"" << failure.type << "\" (error "
-            << CodeText(failure.code) << ")\n";
+            << pd::CodeText(failure.code) << ")\n";
         ++fLoadProblems;
     }
 }

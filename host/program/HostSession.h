@@ -23,9 +23,6 @@ struct SessionOptions {
     std::string callTrace;  // where to write every host call the plug-ins made, one per line; empty: nowhere
 };
 
-// The host's four-character code as text ('CANT'), or its number when it is not four printable characters.
-std::string CodeText(ZBErr code);
-
 // Checks the --fail texts; false, with *problem naming the first bad one, when one is not "CALL" or "CALL:N".
 bool CheckFailCalls(const std::vector<std::string>& failCalls, std::string* problem);
 

@@ -3,6 +3,7 @@
 
 #include "Commands.h"
 #include "HostSession.h"
+#include "pendrake/IPDError.h"
 #include "wirelet/PanelBus.h"
 
 namespace pendrake {
@@ -36,7 +37,8 @@ int RunStart(const SessionOptions& options)
         for (const auto& plugin : host.Plugins()) {
             std::cout << "Plug-in " << plugin->properties.name << " (" << plugin->path << ")\n"
                       << "  state: " << StateText(plugin->state);
-            if (plugin->state == PluginState::StartupFailed) std::cout << " with " << CodeText(plugin->startupResult);
+            if (plugin->state == PluginState::StartupFailed)
+                std::cout << " with " << pd::CodeText(plugin->startupResult);
             std::cout << "\n  name given to the host: " << (plugin->name.empty() ? "(none)" : plugin->name) << '\n'
                       << "  suites held: " << host.Suites().HeldCount(plugin.get()) << '\n'
                       << "  kept loaded: " << (plugin->lockCount > 0 ? "yes" : "no") << '\n';

@@ -2,13 +2,28 @@
 #ifndef PENDRAKE_IPDERROR_H
 #define PENDRAKE_IPDERROR_H
 
+#include <cstdint>
 #include <exception>
 #include <new>
+#include <string>
 
 #include "PDTypes.h"
 #include "ZBErrors.h"
 
 namespace pd {
+
+// The host's four-character code as text ('CANT'), or its number when it is not four printable characters.
+inline std::string CodeText(ZBErr code)
+{
+    const auto value = static_cast<uint32_t>(code);
+    std::string text;
+    for (int shift = 24; shift >= 0; shift -= 8) {
+        const char c = static_cast<char>((value >> shift) & 0xFF);
+        if (c < ' ' || c > '~') return std::to_string(code);
+        text += c;
+    }
+    return "'" + text + "'";
+}
 
 class Error : public std::exception {
 public:

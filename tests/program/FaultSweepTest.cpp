@@ -6,6 +6,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <sstream>
 
@@ -122,6 +123,39 @@ protected:
         return status;
     }
 
+    // Runs the job once without faults, then once with each sampled call failing. handedOver gives what a run
+    // handed to the cutter (and clears it for the next run); started is what the job prints when it did.
+    void SweepJob(const char* title, const char* started, const std::function<std::string()>& handedOver)
+    {
+        fOptions.session.callTrace = Path("calls.txt");
+        ASSERT_EQ(Run(), 0) << fErr;
+        const std::string baseline = handedOver();
+        const std::string document = FileBytes(Path("out.svg"));
+        ASSERT_NE(baseline, "");
+        const std::vector<Call> calls = Sampled(PluginCalls(Path("calls.txt")));
+        ASSERT_GT(calls.size(), 100u);
+        fOptions.session.callTrace.clear();
+
+        std::map<std::string, int> kinds;
+        for (const Call& call : calls) {
+            const std::string fault = call.operation + ":" + std::to_string(call.nth);
+            fOptions.session.failCalls = {fault};
+            fs::remove(Path("out.svg"));
+            const int status = Run();
+            const std::string sent = handedOver();
+            EXPECT_EQ(UnexplainedChecks(fErr, call), "") << fault;
+            // Whatever was handed over, and whatever was called a success, is what a run without faults gives.
+            const bool handed = fOut.find(started) != std::string::npos;
+            EXPECT_TRUE(status != 0 || handed) << fault;
+            if (handed) {
+                EXPECT_EQ(sent, baseline) << fault;
+                EXPECT_EQ(FileBytes(Path("out.svg")), document) << fault;
+            }
+            ++kinds[KindOf(status, fErr)];
+        }
+        PrintKinds(title, calls.size(), kinds);
+    }
+
     CutOutputSandbox fSandbox;
     pendrake::JobOptions fOptions;
     std::string fOut, fErr, fCutBytes;
@@ -131,32 +165,7 @@ protected:
 
 TEST_F(FaultSweep, TheMainJobReportsEveryFailureOrHandsOverTheSameJob)
 {
-    fOptions.session.callTrace = Path("calls.txt");
-    ASSERT_EQ(Run(), 0) << fErr;
-    const std::string cutFile = fCutBytes;
-    const std::string document = FileBytes(Path("out.svg"));
-    ASSERT_NE(cutFile.find("%%EOF"), std::string::npos);
-    const std::vector<Call> calls = Sampled(PluginCalls(Path("calls.txt")));
-    ASSERT_GT(calls.size(), 100u);
-    fOptions.session.callTrace.clear();
-
-    std::map<std::string, int> kinds;
-    for (const Call& call : calls) {
-        const std::string fault = call.operation + ":" + std::to_string(call.nth);
-        fOptions.session.failCalls = {fault};
-        fs::remove(Path("out.svg"));
-        const int status = Run();
-        EXPECT_EQ(UnexplainedChecks(fErr, call), "") << fault;
-        // Whatever was handed over, and whatever was called a success, is what a run without faults gives.
-        const bool started = fOut.find("cutting application started") != std::string::npos;
-        EXPECT_TRUE(status != 0 || started) << fault;
-        if (started) {
-            EXPECT_EQ(fCutBytes, cutFile) << fault;
-            EXPECT_EQ(FileBytes(Path("out.svg")), document) << fault;
-        }
-        ++kinds[KindOf(status, fErr)];
-    }
-    PrintKinds("main job", calls.size(), kinds);
+    SweepJob("main job", "cutting application started", [this] { return fCutBytes; });
 }
 
 TEST_F(FaultSweep, TheMacEditionsJobReportsEveryFailureOrSendsTheSameCommands)
@@ -168,39 +177,14 @@ TEST_F(FaultSweep, TheMacEditionsJobReportsEveryFailureOrSendsTheSameCommands)
     fOptions.job.cutIds.push_back("wave");
     fOptions.job.perforateIds = {};
     // The three command files, together; each run writes them anew.
-    const auto commands = [&folder] {
+    SweepJob("main job, macOS feature set", "output application opened", [&folder] {
         std::string text;
         for (const char* name : {"tmp.txt", "tmp_pro.txt", "tmp_km.txt"}) {
             text += FileBytes(folder + name) + "\n--\n";
             fs::remove(folder + name);
         }
         return text;
-    };
-    fOptions.session.callTrace = Path("calls.txt");
-    ASSERT_EQ(Run(), 0) << fErr;
-    const std::string baseline = commands();
-    const std::string document = FileBytes(Path("out.svg"));
-    const std::vector<Call> calls = Sampled(PluginCalls(Path("calls.txt")));
-    ASSERT_GT(calls.size(), 100u);
-    fOptions.session.callTrace.clear();
-
-    std::map<std::string, int> kinds;
-    for (const Call& call : calls) {
-        const std::string fault = call.operation + ":" + std::to_string(call.nth);
-        fOptions.session.failCalls = {fault};
-        fs::remove(Path("out.svg"));
-        const int status = Run();
-        const std::string sent = commands();
-        EXPECT_EQ(UnexplainedChecks(fErr, call), "") << fault;
-        const bool opened = fOut.find("output application opened") != std::string::npos;
-        EXPECT_TRUE(status != 0 || opened) << fault;
-        if (opened) {
-            EXPECT_EQ(sent, baseline) << fault;
-            EXPECT_EQ(FileBytes(Path("out.svg")), document) << fault;
-        }
-        ++kinds[KindOf(status, fErr)];
-    }
-    PrintKinds("main job, macOS feature set", calls.size(), kinds);
+    });
 }
 
 TEST_F(FaultSweep, APanelSessionOfEveryOperationChangesNothingUnreported)
