@@ -5,7 +5,8 @@
 //     [TalvexPluginDialog]
 //     kQRW_cropMachineType = 7
 //
-// Blank lines and lines starting with "#" are ignored; spaces around names and values are not part of them.
+// Blank lines and lines starting with "#" are ignored; spaces around names and values are not part of them. A
+// carriage return may end a line (before its line feed) and stand nowhere else.
 #ifndef HOST_PREFERENCES_H
 #define HOST_PREFERENCES_H
 
