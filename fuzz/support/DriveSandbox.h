@@ -11,8 +11,8 @@ namespace drive {
 
 class DriveSandbox {
 public:
-    // Makes the folder under the system's temporary folder, points the platform's variables into it and enters
-    // its host folder; throws std::runtime_error when it cannot.
+    // Makes the folder in /dev/shm (or the system's temporary folder when there is none), points the platform's
+    // variables into it and enters its host folder; throws std::runtime_error when it cannot.
     DriveSandbox();
     // Leaves the host folder and removes everything inside the sandbox. The variables stay pointed at it: the
     // process is not meant to run the plug-ins afterwards.

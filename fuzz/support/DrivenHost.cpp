@@ -77,6 +77,15 @@ std::string DrivenHost::TakeViolations()
     return text;
 }
 
+std::string DrivenHost::HeldObjects() const
+{
+    const host::Host& h = *fHost;
+    return "strings " + std::to_string(h.LiveStrings()) + ", paths " + std::to_string(h.LivePaths()) + ", blocks " +
+           std::to_string(h.LiveBlocks()) + ", matching art lists " + std::to_string(h.LiveMatchLists()) +
+           ", action parameter blocks " + std::to_string(h.LiveActionParams()) + ", contexts " +
+           std::to_string(h.ContextDepth());
+}
+
 void DrivenHost::ForgetTraffic()
 {
     Bus().ClearEvents();

@@ -45,6 +45,9 @@ public:
 
     // What the host's checks recorded since the last call, "; " between (empty: nothing); the record is cleared.
     std::string TakeViolations();
+    // The host objects the plug-ins hold now, as "strings N, paths N, blocks N, matching art lists N, action
+    // parameter blocks N, contexts N".
+    std::string HeldObjects() const;
     // Forgets what the host and the panel bus keep of past traffic (events, action plays, alerts), so that a long
     // run holds only what the plug-ins hold.
     void ForgetTraffic();

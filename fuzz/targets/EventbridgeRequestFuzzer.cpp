@@ -8,14 +8,17 @@
 //   EXTENSION  '-' for a request without extension, any other byte c for the extension "com.example." c
 //   DATA       everything after the third byte; a line of two bytes sends no data
 // The model counts subscriptions per type and extension: a list answers the extension's types in byte order, a
-// notification of a type with any subscription is forwarded once, and nothing else is answered. Every input
-// starts from a fresh host.
+// notification of a type with any subscription is forwarded once, and nothing else is answered. At the end of
+// an input every subscription is removed again, request by request, and the lists must be empty; the host is
+// started afresh every kInputsPerHost inputs (eventbridge's host notifiers stay, one for each type ever asked
+// for).
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <exception>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,8 +33,21 @@ namespace {
 
 // Lines after this many are not read: the time an input takes stays bounded.
 constexpr std::size_t kMaxRequests = 64;
+constexpr int kInputsPerHost = 1000;
 
 drive::DriveSandbox* gSandbox = nullptr;
+drive::DrivenHost* gHost = nullptr;
+int gInputs = 0;
+
+drive::DrivenHost& CurrentHost()
+{
+    if (gHost && ++gInputs < kInputsPerHost) return *gHost;
+    delete gHost;
+    gHost = nullptr;
+    gHost = new drive::DrivenHost({"", true});
+    gInputs = 0;
+    return *gHost;
+}
 
 struct Answer {
     std::string type;
@@ -158,9 +174,28 @@ void Handle(drive::DrivenHost& host, Subscriptions& model, std::string_view line
     Expect(TakeAnswers(host), expected, request);
 }
 
+// Removes every subscription of the model, each with as many requests as it was made, and checks that the
+// extensions' lists are empty afterwards.
+void RemoveEverySubscription(drive::DrivenHost& host, Subscriptions& model)
+{
+    std::set<std::string> extensions;
+    for (const auto& [type, counts] : model)
+        for (const auto& [extension, count] : counts) {
+            extensions.insert(extension);
+            for (int i = 0; i < count; ++i) host.Request(extension, "RemoveEventListener", type);
+        }
+    model.clear();
+    Expect(TakeAnswers(host), {}, "removing every subscription");
+    for (const std::string& extension : extensions) {
+        host.Request(extension, "ListEventsRequestEvent", std::nullopt);
+        Expect(TakeAnswers(host), {{AdapterType("ListEventsResponseEvent"), ListPayload(model, extension)}},
+               "the list of " + extension + " after removing every subscription");
+    }
+}
+
 void Run(std::string_view input)
 {
-    drive::DrivenHost host({"", true});
+    drive::DrivenHost& host = CurrentHost();
     Subscriptions model;
     for (std::size_t requests = 0; requests < kMaxRequests && !input.empty(); ++requests) {
         const std::size_t end = input.find('\n');
@@ -168,8 +203,10 @@ void Run(std::string_view input)
         if (end == std::string_view::npos) break;
         input.remove_prefix(end + 1);
     }
+    RemoveEverySubscription(host, model);
     const std::string violations = host.TakeViolations();
     if (!violations.empty()) drive::Fail("host checks: " + violations);
+    host.ForgetTraffic();
 }
 
 }  // namespace
@@ -178,8 +215,14 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     try {
         drive::PinBuiltModules("");
+        // The panel bus is made before the exit handler is registered, so that it is still there when the
+        // handler shuts the host down.
+        wirelet::PanelBus::Shared();
         gSandbox = new drive::DriveSandbox();
-        std::atexit([] { delete gSandbox; });
+        std::atexit([] {
+            delete gHost;
+            delete gSandbox;
+        });
     } catch (const std::exception& error) {
         drive::Fail(error.what());
     }
