@@ -121,6 +121,8 @@ void Preferences::Load(const std::string& path)
             Fail(path, number, "the line is longer than " + std::to_string(kMaxLineBytes) + " bytes");
         text = Trim(text);
         if (text.empty() || text[0] == '#') continue;
+        // No entry may hold one (see Storable): saved, it would end the line there.
+        if (text.find('\r') != std::string_view::npos) Fail(path, number, "a carriage return may only end a line");
         if (text[0] == '[') {
             if (text.back() != ']') Fail(path, number, "a section line must end with \"]\"");
             const std::string name(Trim(text.substr(1, text.size() - 2)));

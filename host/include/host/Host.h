@@ -126,6 +126,7 @@ public:
     // The error alerts plug-ins raised, in order.
     void AddAlert(std::string text) { fAlerts.push_back(std::move(text)); }
     const std::vector<std::string>& Alerts() const { return fAlerts; }
+    void ClearAlerts() { fAlerts.clear(); }
 
     // The open document, null when none is open. Opening one replaces (and closes) the previous one.
     Document* CurrentDocument() const { return fDocument.get(); }

@@ -5,9 +5,10 @@
 //     [TalvexPluginDialog]
 //     kQRW_cropMachineType = 7
 //
-// Blank lines and lines starting with "#" are ignored; spaces around names and values are not part of them.
-// The file is a regular file of at most kMaxFileBytes, each line at most kMaxLineBytes (without its line break);
-// the store never grows past what such a file holds, so that what it saves loads again.
+// Blank lines and lines starting with "#" are ignored; spaces around names and values are not part of them. A
+// carriage return may end a line (before its line feed) and stand nowhere else. The file is a regular file of at
+// most kMaxFileBytes, each line at most kMaxLineBytes (without its line break); the store never grows past what
+// such a file holds, so that what it saves loads again.
 #ifndef HOST_PREFERENCES_H
 #define HOST_PREFERENCES_H
 

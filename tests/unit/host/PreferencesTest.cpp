@@ -128,6 +128,21 @@ TEST_F(PreferenceFiles, LinesUpToTheLimitLoadAndTheStoreKeepsOnlyWhatTheFileCanC
     EXPECT_EQ(reread.Text(), full.Text());
 }
 
+TEST_F(PreferenceFiles, ACarriageReturnInsideALineIsRefusedSoThatEveryEntryReadSavesBack)
+{
+    host::Preferences store;
+    const std::string path = fFolder + "/Pendrake Prefs.txt";
+    EXPECT_EQ(LoadError(store, "[A]\r\nx = 2000\r\r\n"), path + ":2: a carriage return may only end a line");
+    EXPECT_EQ(LoadError(store, "[A]\nx = 1\r \n"), path + ":2: a carriage return may only end a line");
+    EXPECT_EQ(LoadError(store, "[A]\nx\ry = 1\n"), path + ":2: a carriage return may only end a line");
+    EXPECT_EQ(LoadError(store, "[A\rB]\nx = 1\n"), path + ":1: a carriage return may only end a line");
+    // A comment is not kept, whatever it holds.
+    store.Load(Write("# a\rb\n[A]\r\nx = 1\r\n"));
+    std::string value;
+    ASSERT_TRUE(store.Get("A", "x", value));
+    EXPECT_EQ(value, "1");
+}
+
 TEST_F(PreferenceFiles, SaveWritesTheFileThroughATemporaryOneAndReadsBackTheSame)
 {
     host::Preferences store;
