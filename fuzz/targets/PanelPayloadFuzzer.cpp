@@ -72,8 +72,8 @@ void SendEvent(drive::DrivenHost& host, std::string_view event)
 {
     if (event.empty()) return;
     const int operation = Operation(event[0]);
-    const bool hostAction = operation < 0 || operation <= 4;
-    if (hostAction && Anchors(*host.Host().CurrentDocument()) > kMaxAnchors) return;
+    const bool mayPlayHostAction = operation <= 4;  // a payload sent as it is (-1) may name any operation
+    if (mayPlayHostAction && Anchors(*host.Host().CurrentDocument()) > kMaxAnchors) return;
     if (event.size() >= 2) drive::SelectByMask(host.Host(), static_cast<unsigned char>(event[1]));
     const std::string_view rest = event.size() >= 2 ? event.substr(2) : std::string_view();
     if (operation < 0)
