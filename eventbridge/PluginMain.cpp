@@ -22,7 +22,7 @@ void HandleNotification(const PDNotifierMessage& message)
 
 }  // namespace
 
-extern "C" [[gnu::visibility("default")]] ZBErr PluginMain(const char* caller, const char* selector, void* message)
+extern "C" PD_PLUGIN_EXPORT ZBErr PluginMain(const char* caller, const char* selector, void* message)
 {
     // Every message record starts with the common header, which brings the Basic suite.
     if (!message) return kBadParameterErr;

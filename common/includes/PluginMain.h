@@ -4,6 +4,6 @@
 
 #include "pendrake/ZBPlugin.h"
 
-extern "C" [[gnu::visibility("default")]] ZBErr PluginMain(const char* caller, const char* selector, void* message);
+extern "C" PD_PLUGIN_EXPORT ZBErr PluginMain(const char* caller, const char* selector, void* message);
 
 #endif

@@ -10,18 +10,25 @@
 #include "pendrake/IPDError.h"
 #include "pendrake/PDFolders.h"
 #include "pendrake/ZBErrors.h"
+#include "platform/Platform.h"
 
 namespace pendrake {
 
 std::string ProgramFolder()
 {
-    std::error_code error;
-    const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::filesystem::current_path().string() : self.parent_path().string();
+    // The module that holds this function is the program itself.
+    const std::string self = platform::ModulePathOfAddress(reinterpret_cast<const void*>(&ProgramFolder));
+    if (self.empty()) return std::filesystem::current_path().string();
+    return std::filesystem::path(std::u8string(self.begin(), self.end())).parent_path().string();
 }
 
 std::string DefaultPreferencesFile()
 {
+#if defined(_WIN32)
+    // The roaming application data folder, where Windows programs keep their settings.
+    const char* appData = std::getenv("APPDATA");
+    return appData && *appData ? std::string(appData) + "\\Pendrake\\Preferences.ini" : std::string();
+#else
     const char* config = std::getenv("XDG_CONFIG_HOME");
     const char* home = std::getenv("HOME");
     std::string folder;
@@ -32,6 +39,7 @@ std::string DefaultPreferencesFile()
     else
         return {};
     return folder + "/Pendrake/Preferences.ini";
+#endif
 }
 
 bool CheckFailCalls(const std::vector<std::string>& failCalls, std::string* problem)

@@ -1,7 +1,7 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "host/ElfSection.h"
+#include "host/ModulePropertyList.h"
 #include "host/Host.h"
 #include "pendrake/ZBErrors.h"
 
@@ -14,7 +14,7 @@ ZBPlugin* Host::LoadPlugin(const std::string& path, std::string* problem)
         return nullptr;
     };
     std::vector<unsigned char> bytes;
-    if (std::string why = ReadElfSection(path, kPIPLSectionName, bytes); !why.empty())
+    if (std::string why = ReadModulePropertyList(path, bytes); !why.empty())
         return fail("no plug-in property list: " + why);
     auto plugin = std::make_unique<ZBPlugin>();
     if (std::string why = ParsePluginProperties(bytes, plugin->properties); !why.empty())

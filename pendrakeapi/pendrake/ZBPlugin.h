@@ -104,6 +104,16 @@ typedef ZBErr (*ZBPluginMainProc)(const char* caller, const char* selector, void
 #define kPIPLResourceID 16000
 /* On platforms without resources the property list is carried in an ELF section of this name. */
 #define kPIPLSectionName ".pipl"
+/* On Windows it is the module's resource of type "PIPL", id kPIPLResourceID, in US English. */
+#define kPIPLResourceType "PIPL"
+#define kPIPLResourceLanguage 1033
+
+/* The entry point is the one name a plug-in module exports. */
+#if defined(_WIN32)
+#define PD_PLUGIN_EXPORT __declspec(dllexport)
+#else
+#define PD_PLUGIN_EXPORT __attribute__((visibility("default")))
+#endif
 
 #ifdef __cplusplus
 }

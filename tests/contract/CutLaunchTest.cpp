@@ -3,7 +3,9 @@
 // not registered, message 2 when the file could not be written in full. A recorder program stands in for the
 // application and writes down its arguments.
 #include <gtest/gtest.h>
+#if !defined(_WIN32)
 #include <sys/stat.h>
+#endif
 
 #include <filesystem>
 #include <fstream>
@@ -119,6 +121,8 @@ TEST_F(CutLaunch, AValueThatDoesNotFitIsPassedOver)
     EXPECT_EQ(fSandbox.WaitForRecords(1), (Records{{machine, "-i", fSandbox.CutFile()}}));
 }
 
+// Registry values are files only in the Linux stand-in.
+#if !defined(_WIN32)
 TEST_F(CutLaunch, AFifoAsTheUsersValueIsPassedOverWithoutBeingOpenedForReading)
 {
     const std::string machine = fSandbox.RecorderLink("machine/talvex");
@@ -128,6 +132,7 @@ TEST_F(CutLaunch, AFifoAsTheUsersValueIsPassedOverWithoutBeingOpenedForReading)
     EXPECT_EQ(Run(), Texts{});
     EXPECT_EQ(fSandbox.WaitForRecords(1), (Records{{machine, "-i", fSandbox.CutFile()}}));
 }
+#endif
 
 TEST_F(CutLaunch, AnOverlongValueWithoutAnyFallbackMeansNotInstalled)
 {
@@ -144,7 +149,8 @@ TEST_F(CutLaunchWithBlanks, PathsWithBlanksStayOneArgumentEach)
     Start();
     EXPECT_EQ(Run(), Texts{});
     const std::string cutFile = fSandbox.CutFile();
-    ASSERT_NE(cutFile.find("temporary files/~TX"), std::string::npos);
+    EXPECT_EQ(fs::path(cutFile).parent_path().filename(), "temporary files");
+    EXPECT_EQ(fs::path(cutFile).filename().string().substr(0, 3), "~TX");
     EXPECT_EQ(fSandbox.WaitForRecords(1), (Records{{application, "-i", cutFile}}));
 }
 

@@ -1,7 +1,12 @@
 // A stand-in for a program that is started (the cutting application, the desktop's opener): it writes its
 // arguments, argv[0] first, one per line, to a new file "<pid>.rec" in the folder $MARKPLUG_RECORD_DIR. The file
 // appears complete or not at all (written under another name, then renamed).
+#if defined(_WIN32)
+#include <process.h>
+#define getpid _getpid
+#else
 #include <unistd.h>
+#endif
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,18 +1,24 @@
 #include "TempFolder.h"
 
-#include <stdlib.h>
-
+#include <random>
 #include <stdexcept>
 #include <string>
 #include <system_error>
 
 TempFolder::TempFolder()
 {
-    std::string pattern = (std::filesystem::temp_directory_path() / "markplug-test-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) {
-        throw std::runtime_error("cannot make a temporary folder from " + pattern);
+    // A name nobody else has, made exclusively: create_directory fails on a name that exists.
+    std::random_device random;
+    const std::filesystem::path base = std::filesystem::temp_directory_path();
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::filesystem::path candidate = base / ("markplug-test-" + std::to_string(random()));
+        std::error_code error;
+        if (std::filesystem::create_directory(candidate, error)) {
+            fPath = candidate;
+            return;
+        }
     }
-    fPath = pattern;
+    throw std::runtime_error("cannot make a temporary folder in " + base.string());
 }
 
 TempFolder::~TempFolder()

@@ -6,10 +6,17 @@
 
 #include <type_traits>
 
+// Each library file exports the entry points and nothing else.
+#if defined(_WIN32)
+#define WIRELET_ENTRY_POINT __declspec(dllexport)
+#else
+#define WIRELET_ENTRY_POINT __attribute__((visibility("default")))
+#endif
+
 extern "C" {
 
 #ifndef WIRELET_OMIT_WireletLoadExtension
-WIRELET_API int32_t WireletLoadExtension(const char* extensionId)
+WIRELET_ENTRY_POINT int32_t WireletLoadExtension(const char* extensionId)
 {
     return wirelet::PanelBus::Shared().LoadExtension(extensionId);
 }
@@ -17,7 +24,7 @@ static_assert(std::is_same_v<decltype(&WireletLoadExtension), WireletLoadExtensi
 #endif
 
 #ifndef WIRELET_OMIT_WireletUnloadExtension
-WIRELET_API int32_t WireletUnloadExtension(const char* extensionId)
+WIRELET_ENTRY_POINT int32_t WireletUnloadExtension(const char* extensionId)
 {
     return wirelet::PanelBus::Shared().UnloadExtension(extensionId);
 }
@@ -25,7 +32,7 @@ static_assert(std::is_same_v<decltype(&WireletUnloadExtension), WireletUnloadExt
 #endif
 
 #ifndef WIRELET_OMIT_WireletAddEventListener
-WIRELET_API int32_t WireletAddEventListener(const char* type, TrmlEventListenerFn listener, void* context)
+WIRELET_ENTRY_POINT int32_t WireletAddEventListener(const char* type, TrmlEventListenerFn listener, void* context)
 {
     return wirelet::PanelBus::Shared().AddEventListener(type, listener, context);
 }
@@ -33,7 +40,7 @@ static_assert(std::is_same_v<decltype(&WireletAddEventListener), WireletAddEvent
 #endif
 
 #ifndef WIRELET_OMIT_WireletRemoveEventListener
-WIRELET_API int32_t WireletRemoveEventListener(const char* type, TrmlEventListenerFn listener, void* context)
+WIRELET_ENTRY_POINT int32_t WireletRemoveEventListener(const char* type, TrmlEventListenerFn listener, void* context)
 {
     return wirelet::PanelBus::Shared().RemoveEventListener(type, listener, context);
 }
@@ -41,7 +48,7 @@ static_assert(std::is_same_v<decltype(&WireletRemoveEventListener), WireletRemov
 #endif
 
 #ifndef WIRELET_OMIT_WireletDispatchEvent
-WIRELET_API int32_t WireletDispatchEvent(const TrmlEvent* event)
+WIRELET_ENTRY_POINT int32_t WireletDispatchEvent(const TrmlEvent* event)
 {
     return wirelet::PanelBus::Shared().DispatchEvent(event);
 }

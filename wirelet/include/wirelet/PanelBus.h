@@ -22,7 +22,15 @@
 #include "wirelet/EventRecord.h"
 #include "wirelet/Status.h"
 
+// The bus is one shared library of its own, so that every library file of the panel service reaches the same
+// bus. On Windows its users import what it exports.
+#if defined(_WIN32) && defined(WIRELET_BUILDING_BUS)
+#define WIRELET_API __declspec(dllexport)
+#elif defined(_WIN32)
+#define WIRELET_API __declspec(dllimport)
+#else
 #define WIRELET_API __attribute__((visibility("default")))
+#endif
 
 namespace wirelet {
 
