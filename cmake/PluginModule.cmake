@@ -4,7 +4,7 @@
 #   Linux: the list stays in the ELF section ".pipl" of the module, and the linker's version script
 #          EXPORTS_MAP keeps every other symbol local.
 #   Windows: PIPL_SOURCE is compiled on its own, the section's bytes are copied out of the object file and
-#          become the module's resource of type "PIPL", id 16000, language 1033 (US English), where the host
+#          (trimmed to the list's own length) become the module's resource of type "PIPL", id 16000, language 1033 (US English), where the host
 #          reads them with FindResource; only the dllexport-marked PluginMain is exported.
 function(pd_plugin_module target piplSource exportsMap)
   set_target_properties(${target} PROPERTIES PREFIX "" SUFFIX ".pdp")
@@ -17,6 +17,7 @@ function(pd_plugin_module target piplSource exportsMap)
     add_custom_command(
       OUTPUT ${piplBytes}
       COMMAND ${CMAKE_OBJCOPY} -O binary --only-section=.pipl $<TARGET_OBJECTS:${piplObject}> ${piplBytes}
+      COMMAND ${CMAKE_COMMAND} -DFILE=${piplBytes} -P ${PROJECT_SOURCE_DIR}/cmake/TrimPropertyList.cmake
       DEPENDS ${piplObject} $<TARGET_OBJECTS:${piplObject}>
       COMMENT "Copying the plug-in property list of ${target}"
       VERBATIM)

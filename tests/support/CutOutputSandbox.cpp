@@ -11,13 +11,26 @@
 namespace fs = std::filesystem;
 
 namespace testing_support {
+namespace {
+
+// Windows file names ignore case, and Wine's GetTempFileNameA writes ".tmp" where Windows writes ".TMP".
+bool IsTmpExtension(const std::string& extension)
+{
+#if defined(_WIN32)
+    return extension == ".TMP" || extension == ".tmp";
+#else
+    return extension == ".TMP";
+#endif
+}
+
+}  // namespace
 
 std::string CutOutputSandbox::CutFile() const
 {
     std::vector<std::string> found;
     for (const auto& entry : fs::directory_iterator(fTempFolder)) {
         const std::string name = entry.path().filename().string();
-        if (name.rfind("~TX", 0) == 0 && name.size() > 7 && name.substr(name.size() - 4) == ".TMP")
+        if (name.rfind("~TX", 0) == 0 && name.size() > 7 && IsTmpExtension(name.substr(name.size() - 4)))
             found.push_back(entry.path().string());
     }
     return found.size() == 1 ? found.front() : std::string();
