@@ -1,8 +1,8 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "host/ModulePropertyList.h"
 #include "host/Host.h"
+#include "host/ModulePropertyList.h"
 #include "pendrake/ZBErrors.h"
 
 namespace host {

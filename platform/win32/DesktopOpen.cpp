@@ -1,7 +1,6 @@
 // Opening a document with its associated program on Windows: ShellExecuteA "open", which reports success with a
 // value above 32.
 #include "SystemHeaders.h"
-#include <shellapi.h>
 
 #include "platform/Platform.h"
 

@@ -30,9 +30,6 @@ bool WriteFileBytes(FileHandle file, const void* bytes, std::size_t size) noexce
     return true;
 }
 
-bool CloseFile(FileHandle file) noexcept
-{
-    return file != kInvalidFile && CloseHandle(reinterpret_cast<HANDLE>(file));
-}
+bool CloseFile(FileHandle file) noexcept { return file != kInvalidFile && CloseHandle(reinterpret_cast<HANDLE>(file)); }
 
 }  // namespace platform

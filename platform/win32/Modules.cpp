@@ -28,8 +28,8 @@ void SetModuleErrorFromSystem(const char* what) noexcept
 {
     const DWORD code = GetLastError();
     char message[512] = {};
-    const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code,
-                                        0, message, sizeof message, nullptr);
+    const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0,
+                                        message, sizeof message, nullptr);
     // The system's message ends with a line break.
     for (DWORD end = length; end > 0 && (message[end - 1] == '\r' || message[end - 1] == '\n'); --end)
         message[end - 1] = '\0';
@@ -58,8 +58,8 @@ ModuleHandle LoadModule(const std::string& path) noexcept
         // A module at a full path finds the modules it depends on beside it first, as a plug-in folder needs.
         const bool hasFolder = given.has_parent_path();
         const std::filesystem::path full = hasFolder ? std::filesystem::absolute(given, error) : given;
-        const HMODULE module = LoadLibraryExW(error ? wide.c_str() : full.c_str(), nullptr,
-                                              hasFolder ? LOAD_WITH_ALTERED_SEARCH_PATH : 0);
+        const HMODULE module =
+            LoadLibraryExW(error ? wide.c_str() : full.c_str(), nullptr, hasFolder ? LOAD_WITH_ALTERED_SEARCH_PATH : 0);
         if (module == nullptr) SetModuleErrorFromSystem("cannot load module");
         return reinterpret_cast<ModuleHandle>(module);
     } catch (...) {

@@ -74,8 +74,8 @@ CutOutputSandbox::~CutOutputSandbox()
 void CutOutputSandbox::SetRegistryPath(bool currentUser, const std::string& bytes)
 {
     HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(currentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE, kKey, 0, nullptr, 0,
-                              KEY_WRITE, nullptr, &key, nullptr),
+    ASSERT_EQ(RegCreateKeyExA(currentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE, kKey, 0, nullptr, 0, KEY_WRITE,
+                              nullptr, &key, nullptr),
               ERROR_SUCCESS);
     // REG_SZ with exactly these bytes: a value need not end with a NUL.
     EXPECT_EQ(RegSetValueExA(key, "Path", 0, REG_SZ, reinterpret_cast<const BYTE*>(bytes.data()),

@@ -1,6 +1,7 @@
 // Operation 12 under Windows: ShellExecuteA "open" on the page beside the plug-in module, which the system hands
-// to the program associated with the page's type. The test registers that association under
-// HKEY_CURRENT_USER\Software\Classes, with the recorder as the program.
+// to the program associated with the page's type. The test registers that association as a user's program does,
+// under HKEY_CURRENT_USER\Software\Classes, with the recorder as the program. Wine (8.0) reads associations from
+// HKEY_CLASSES_ROOT alone, without the user's classes merged in as Windows does, so the same keys go there too.
 #include <windows.h>
 #undef FreeModule  // the old macro would rename platform::FreeModule
 
@@ -18,12 +19,13 @@ namespace {
 
 constexpr char kExtension[] = ".markplughelp";
 constexpr char kProgramId[] = "MarkplugTest.HelpPage";
+const std::pair<HKEY, std::string> kClassFolders[] = {{HKEY_CURRENT_USER, "Software\\Classes\\"},
+                                                      {HKEY_CLASSES_ROOT, ""}};
 
-void SetDefaultValue(const std::string& key, const std::string& value)
+void SetDefaultValue(HKEY root, const std::string& key, const std::string& value)
 {
     HKEY opened = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &opened, nullptr),
-              ERROR_SUCCESS);
+    ASSERT_EQ(RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &opened, nullptr), ERROR_SUCCESS);
     EXPECT_EQ(RegSetValueExA(opened, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
                              static_cast<DWORD>(value.size() + 1)),
               ERROR_SUCCESS);
@@ -35,16 +37,20 @@ protected:
     void SetUp() override
     {
         fOpener = fSandbox.RecorderLink("Help Viewer/open page");
-        SetDefaultValue(std::string("Software\\Classes\\") + kExtension, kProgramId);
-        SetDefaultValue(std::string("Software\\Classes\\") + kProgramId + "\\shell\\open\\command",
-                        "\"" + fOpener + "\" \"%1\"");
+        const std::string command = "\"" + fOpener + "\" \"%1\"";
+        for (const auto& [root, folder] : kClassFolders) {
+            SetDefaultValue(root, folder + kExtension, kProgramId);
+            SetDefaultValue(root, folder + kProgramId + "\\shell\\open\\command", command);
+        }
         fPage = fs::path(std::string(MARKPLUG_PLUGINS_DIR) + "/windows/guide" + kExtension);
         std::ofstream(fPage) << "<p>help</p>";
     }
     void TearDown() override
     {
-        RegDeleteTreeA(HKEY_CURRENT_USER, (std::string("Software\\Classes\\") + kExtension).c_str());
-        RegDeleteTreeA(HKEY_CURRENT_USER, (std::string("Software\\Classes\\") + kProgramId).c_str());
+        for (const auto& [root, folder] : kClassFolders) {
+            RegDeleteTreeA(root, (folder + kExtension).c_str());
+            RegDeleteTreeA(root, (folder + kProgramId).c_str());
+        }
         std::error_code error;
         fs::remove(fPage, error);
     }
