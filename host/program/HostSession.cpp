@@ -7,6 +7,7 @@
 
 #include "host/PanelLink.h"
 #include "host/Svg.h"
+#include "host/Utf.h"
 #include "pendrake/IPDError.h"
 #include "pendrake/PDFolders.h"
 #include "pendrake/ZBErrors.h"
@@ -19,7 +20,7 @@ std::string ProgramFolder()
     // The module that holds this function is the program itself.
     const std::string self = platform::ModulePathOfAddress(reinterpret_cast<const void*>(&ProgramFolder));
     if (self.empty()) return std::filesystem::current_path().string();
-    return std::filesystem::path(std::u8string(self.begin(), self.end())).parent_path().string();
+    return host::PathOfUtf8(self).parent_path().string();
 }
 
 std::string DefaultPreferencesFile()

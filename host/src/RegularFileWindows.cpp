@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "RegularFile.h"
+#include "host/Utf.h"
 
 namespace host {
 
@@ -13,7 +14,7 @@ std::string ReadRegularFile(const std::string& path, std::size_t limit, const st
     text.clear();
     std::filesystem::path file;
     try {
-        file = std::filesystem::path(std::u8string(path.begin(), path.end()));
+        file = PathOfUtf8(path);
     } catch (...) {
         return "cannot open the file: the path is not UTF-8 text";
     }

@@ -1,4 +1,5 @@
 // Dynamic modules on Linux: dlopen / dlsym / dlclose, with the loader's last failure kept per thread.
+#include "ModuleError.h"
 #include "platform/Platform.h"
 
 #include <dlfcn.h>
@@ -9,18 +10,6 @@
 
 namespace platform {
 namespace {
-
-thread_local std::string gLastModuleError;
-
-// Keeps a failure text for LastModuleError; an allocation failure leaves the text empty rather than throwing.
-void SetModuleError(const char* text) noexcept
-{
-    try {
-        gLastModuleError = text != nullptr ? text : "";
-    } catch (...) {
-        gLastModuleError.clear();
-    }
-}
 
 // The pending dlerror text, or the given fallback when the loader has none.
 void SetModuleErrorFromLoader(const char* fallback) noexcept
@@ -104,15 +93,6 @@ bool FreeModule(ModuleHandle module) noexcept
         return false;
     }
     return true;
-}
-
-std::string LastModuleError()
-{
-    try {
-        return gLastModuleError;
-    } catch (...) {
-        return std::string();
-    }
 }
 
 std::string ModuleFileName(ModuleHandle module)

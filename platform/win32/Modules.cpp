@@ -6,22 +6,12 @@
 #include <filesystem>
 #include <system_error>
 
+#include "ModuleError.h"
 #include "WideText.h"
 #include "platform/Platform.h"
 
 namespace platform {
 namespace {
-
-thread_local std::string gLastModuleError;
-
-void SetModuleError(const char* text) noexcept
-{
-    try {
-        gLastModuleError = text != nullptr ? text : "";
-    } catch (...) {
-        gLastModuleError.clear();
-    }
-}
 
 // "what (error N: the system's message)".
 void SetModuleErrorFromSystem(const char* what) noexcept
@@ -37,6 +27,17 @@ void SetModuleErrorFromSystem(const char* what) noexcept
     std::snprintf(text, sizeof text, "%s (error %lu%s%s)", what, static_cast<unsigned long>(code),
                   message[0] != '\0' ? ": " : "", message);
     SetModuleError(text);
+}
+
+// The loaded module whose image holds address (code or data), without taking a reference; null when none does.
+HMODULE ModuleHolding(const void* address) noexcept
+{
+    HMODULE holder = nullptr;
+    if (address == nullptr ||
+        !GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                            static_cast<LPCWSTR>(address), &holder))
+        return nullptr;
+    return holder;
 }
 
 }  // namespace
@@ -92,15 +93,6 @@ bool FreeModule(ModuleHandle module) noexcept
     return true;
 }
 
-std::string LastModuleError()
-{
-    try {
-        return gLastModuleError;
-    } catch (...) {
-        return std::string();
-    }
-}
-
 std::string ModuleFileName(ModuleHandle module)
 {
     if (module == nullptr) return std::string();
@@ -122,21 +114,13 @@ std::string ModuleFileName(ModuleHandle module)
 
 bool AddressInModule(const void* address, ModuleHandle module) noexcept
 {
-    if (address == nullptr || module == nullptr) return false;
-    HMODULE holder = nullptr;
-    return GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                              static_cast<LPCWSTR>(address), &holder) &&
-           holder == static_cast<HMODULE>(module);
+    return module != nullptr && ModuleHolding(address) == static_cast<HMODULE>(module);
 }
 
 std::string ModulePathOfAddress(const void* address)
 {
-    if (address == nullptr) return std::string();
-    HMODULE holder = nullptr;
-    if (!GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                            static_cast<LPCWSTR>(address), &holder))
-        return std::string();
-    return ModuleFileName(holder);
+    const HMODULE holder = ModuleHolding(address);
+    return holder != nullptr ? ModuleFileName(holder) : std::string();
 }
 
 }  // namespace platform

@@ -3,6 +3,7 @@
 #define HOST_UTF_H
 
 #include <cstddef>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,14 @@ inline bool IsValidUtf8(std::string_view bytes) { return FirstInvalidUtf8(bytes)
 std::u16string DecodeUtf8(std::string_view bytes);
 // Encodes UTF-16; an unpaired surrogate becomes U+FFFD.
 std::string EncodeUtf8(std::u16string_view text);
+
+// A file-system path from the UTF-8 text the host keeps paths in (on Windows the system's paths are UTF-16, so
+// a plain std::string would be read in the ANSI code page). Throws std::filesystem::filesystem_error or
+// std::system_error for text that is not UTF-8.
+inline std::filesystem::path PathOfUtf8(const std::string& utf8)
+{
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
 
 }  // namespace host
 
