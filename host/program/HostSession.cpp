@@ -74,7 +74,14 @@ HostSession::HostSession(const SessionOptions& options, std::ostream& log) : fLo
         if (!standard.empty() && std::filesystem::exists(standard, error)) fPreferencesFile = standard;
     }
     if (!fPreferencesFile.empty()) fHost->GetPreferences().Load(fPreferencesFile);
-    if (!options.artwork.empty()) fHost->OpenDocument(host::ReadSvgFile(options.artwork));
+    if (!options.artwork.empty()) {
+        std::vector<std::string> warnings;
+        host::SvgReadOptions import;
+        import.strict = options.strictImport;
+        import.warnings = &warnings;
+        fHost->OpenDocument(host::ReadSvgFile(options.artwork, import));
+        for (const std::string& warning : warnings) log << warning << '\n';
+    }
 
     fPluginsFolder = options.pluginsFolder.empty() ? app + "/Plug-ins/" + options.edition : options.pluginsFolder;
     for (const auto& problem : fHost->LoadPluginsFrom(fPluginsFolder)) {

@@ -16,8 +16,10 @@ struct SessionOptions {
     std::string edition = "windows";  // which feature set of markplug: "windows" or "macos"
     std::string pluginsFolder;        // empty: Plug-ins/<edition> beside the program
     std::string artwork;              // an SVG file to open before the plug-ins start; empty: no document
-    std::string preferences;          // the preference file; empty: DefaultPreferencesFile() when it exists
-    std::string appFolder;            // the installed layout's root; empty: ProgramFolder()
+    // Refuse an artwork with anything the document cannot hold, instead of importing its nearest equivalent.
+    bool strictImport = false;
+    std::string preferences;  // the preference file; empty: DefaultPreferencesFile() when it exists
+    std::string appFolder;    // the installed layout's root; empty: ProgramFolder()
     // Host calls made to fail, each "CALL" (every call) or "CALL:N" (the Nth call, once), from the start.
     std::vector<std::string> failCalls;
     std::string callTrace;  // where to write every host call the plug-ins made, one per line; empty: nowhere
@@ -34,8 +36,9 @@ std::string ProgramFolder();
 
 class HostSession {
 public:
-    // Reads the preferences and the artwork (a bad file throws, naming the file and the place), then loads and
-    // starts the plug-ins; problems with single modules are written to log and the others still run.
+    // Reads the preferences and the artwork (a bad file throws, naming the file and the place; what the import
+    // turned into an equivalent is written to log, one line a kind), then loads and starts the plug-ins; problems
+    // with single modules are written to log and the others still run.
     HostSession(const SessionOptions& options, std::ostream& log);
     ~HostSession();
 

@@ -27,6 +27,13 @@ void AddSessionOptions(CLI::App& command, pendrake::SessionOptions& options)
         ->type_name("FILE");
 }
 
+void AddImportOptions(CLI::App& command, pendrake::SessionOptions& options)
+{
+    command.add_flag("--strict", options.strictImport,
+                     "refuse an artwork with anything the document cannot hold (masks, gradients, filters, images, "
+                     "markers, ...) instead of importing its nearest equivalent with a warning");
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -49,6 +56,7 @@ int main(int argc, char** argv)
         ->required()
         ->type_name("ARTWORK.svg");
     AddSessionOptions(*panel, panelOptions.session);
+    AddImportOptions(*panel, panelOptions.session);
     panel
         ->add_option("--prefs", panelOptions.session.preferences,
                      "preference file (default: $XDG_CONFIG_HOME/Pendrake/Preferences.ini when it exists)")
@@ -65,6 +73,7 @@ int main(int argc, char** argv)
         ->required()
         ->type_name("ARTWORK.svg");
     AddSessionOptions(*run, jobOptions.session);
+    AddImportOptions(*run, jobOptions.session);
     run->add_option("--prefs", jobOptions.session.preferences, "preference file")->type_name("FILE");
     run->add_option("--model", jobOptions.job.model, "cutter model name (default: TS-1, macOS feature set TR-2)");
     run->add_option("--crop-count", jobOptions.job.cropCount, "3 or 4 crop marks")

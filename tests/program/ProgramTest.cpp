@@ -74,11 +74,22 @@ TEST_F(Program, AFileThatCannotBeReadExitsWithOne)
     EXPECT_EQ(panel.fErr, "pendrake: " + absent + ": cannot open the file: No such file or directory\n");
 
     std::ofstream(Path("bad.svg"))
-        << "<svg xmlns='http://www.w3.org/2000/svg' width='10' height='10'>\n  <use href='#a'/>\n</svg>\n";
+        << "<svg xmlns='http://www.w3.org/2000/svg' width='10' height='10'>\n  <path d='M 0 0 L'/>\n</svg>\n";
     const ProgramResult run = Pendrake({"run", Path("bad.svg"), "--save", Path("out.svg")});
     EXPECT_EQ(run.fExitCode, 1);
     EXPECT_EQ(run.fOut, "");
-    EXPECT_EQ(run.fErr, "pendrake: " + Path("bad.svg") + ":2:3: <use> cannot be represented in the document\n");
+    EXPECT_EQ(run.fErr,
+              "pendrake: " + Path("bad.svg") + ":2:9: <path> attribute d: expected a number, found the end\n");
+    EXPECT_FALSE(fs::exists(Path("out.svg")));
+
+    // What an import would turn into an equivalent, --strict refuses.
+    std::ofstream(Path("masked.svg")) << "<svg xmlns='http://www.w3.org/2000/svg' width='10' height='10'>\n"
+                                         "  <rect width='5' height='5' mask='url(#m)'/>\n</svg>\n";
+    const ProgramResult strict = Pendrake({"run", Path("masked.svg"), "--strict", "--save", Path("out.svg")});
+    EXPECT_EQ(strict.fExitCode, 1);
+    EXPECT_EQ(strict.fOut, "");
+    EXPECT_EQ(strict.fErr, "pendrake: " + Path("masked.svg") +
+                               ":2:3: <rect> mask \"#m\" not applied: the object is kept whole, unmasked\n");
     EXPECT_FALSE(fs::exists(Path("out.svg")));
 
     std::ofstream(Path("prefs.ini")) << "[TalvexPluginDialog]\nkQRW_cropCount\n";

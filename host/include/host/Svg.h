@@ -9,6 +9,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "host/Document.h"
 
@@ -22,14 +23,24 @@ struct SvgError : std::runtime_error {
 // refused at once.
 constexpr std::size_t kMaxSvgFileBytes = std::size_t{512} << 20;
 
+struct SvgReadOptions {
+    // Refuse what the document cannot hold (masks, gradients, filters, images, ...) instead of importing its
+    // nearest equivalent with a warning.
+    bool strict = false;
+    // Where the warnings of an import go: one line "FILE:LINE:COLUMN: warning: ..." per kind, with a count.
+    std::vector<std::string>* warnings = nullptr;
+};
+
 // Reads a whole document or throws SvgError whose what() is "FILE:LINE:COLUMN: message" (the place of the
 // offending element or attribute); nothing is half-loaded. ReadSvgFile also sets the document's file name, and
 // throws SvgError "FILE: message" for a file it cannot read, that is not a regular file or that is too large.
-std::unique_ptr<Document> ReadSvgFile(const std::string& path);
-std::unique_ptr<Document> ReadSvgText(const std::string& text, const std::string& nameForMessages);
+// References to other files or URLs are never followed.
+std::unique_ptr<Document> ReadSvgFile(const std::string& path, const SvgReadOptions& options = {});
+std::unique_ptr<Document> ReadSvgText(const std::string& text, const std::string& nameForMessages,
+                                      const SvgReadOptions& options = {});
 
 // Writes the document (selection is not saved). Throws SvgError for content that no file could carry back (a
-// number that is not finite, a colour kind the host does not know, placed art, ...). WriteSvgFile writes a
+// number that is not finite, a colour kind the host does not know, ...). WriteSvgFile writes a
 // temporary file beside path and renames it over path, and throws SvgError naming the file when it cannot.
 std::string WriteSvgText(const Document& document);
 void WriteSvgFile(const Document& document, const std::string& path);

@@ -11,12 +11,12 @@
 
 namespace host {
 
-std::unique_ptr<Document> ReadSvgFile(const std::string& path)
+std::unique_ptr<Document> ReadSvgFile(const std::string& path, const SvgReadOptions& options)
 {
     std::string text;
     if (const std::string why = ReadRegularFile(path, kMaxSvgFileBytes, "512 MiB", text); !why.empty())
         throw SvgError(path + ": " + why);
-    std::unique_ptr<Document> document = ReadSvgText(text, path);
+    std::unique_ptr<Document> document = ReadSvgText(text, path, options);
     document->SetFileName(path);
     return document;
 }

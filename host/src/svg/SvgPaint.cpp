@@ -5,30 +5,12 @@
 #include <cmath>
 #include <vector>
 
+#include "svg/SvgColorNames.h"
 #include "svg/SvgNumbers.h"
+#include "svg/SvgReferences.h"
 
 namespace host::svg {
 namespace {
-
-struct NamedColor {
-    const char* name;
-    int red, green, blue;
-};
-
-// The sixteen basic colours and a few common others.
-constexpr NamedColor kNamedColors[] = {
-    {"black", 0, 0, 0},           {"silver", 192, 192, 192},   {"gray", 128, 128, 128},
-    {"grey", 128, 128, 128},      {"white", 255, 255, 255},    {"maroon", 128, 0, 0},
-    {"red", 255, 0, 0},           {"purple", 128, 0, 128},     {"fuchsia", 255, 0, 255},
-    {"magenta", 255, 0, 255},     {"green", 0, 128, 0},        {"lime", 0, 255, 0},
-    {"olive", 128, 128, 0},       {"yellow", 255, 255, 0},     {"navy", 0, 0, 128},
-    {"blue", 0, 0, 255},          {"teal", 0, 128, 128},       {"aqua", 0, 255, 255},
-    {"cyan", 0, 255, 255},        {"orange", 255, 165, 0},     {"brown", 165, 42, 42},
-    {"pink", 255, 192, 203},      {"gold", 255, 215, 0},       {"violet", 238, 130, 238},
-    {"darkgray", 169, 169, 169},  {"darkgrey", 169, 169, 169}, {"lightgray", 211, 211, 211},
-    {"lightgrey", 211, 211, 211}, {"darkred", 139, 0, 0},      {"darkgreen", 0, 100, 0},
-    {"darkblue", 0, 0, 139},
-};
 
 Color Rgb(double red, double green, double blue) { return {3, {red, green, blue, 0}}; }
 
@@ -100,8 +82,7 @@ Color ParseColor(std::string_view text)
             throw SvgValueError("bad colour " + Quoted(text));
         }
     }
-    for (const NamedColor& named : kNamedColors)
-        if (lower == named.name) return ColorOfHex({named.red, named.green, named.blue});
+    if (Rgb8 named; LookUpColorName(lower, named)) return ColorOfHex(named);
     throw SvgValueError("bad colour " + Quoted(text));
 }
 
@@ -110,10 +91,30 @@ Paint ParsePaint(std::string_view text)
     text = Trim(text);
     const std::string lower = Lower(text);
     if (lower == "none" || lower == "transparent") return {};
-    if (lower == "currentcolor") return {Paint::Kind::CurrentColor, {}};
-    if (lower.compare(0, 4, "url(") == 0)
-        throw SvgValueError("paint server " + Quoted(text) + " cannot be represented");
-    return {Paint::Kind::Color, ParseColor(text)};
+    if (lower == "currentcolor") {
+        Paint paint;
+        paint.kind = Paint::Kind::CurrentColor;
+        return paint;
+    }
+    if (lower.compare(0, 4, "url(") == 0) {
+        std::size_t end = 0;
+        Paint paint;
+        paint.kind = Paint::Kind::Server;
+        paint.server = ParseUrl(text, end);
+        const std::string_view rest = Trim(text.substr(end));
+        if (!rest.empty()) {
+            const Paint fallback = ParsePaint(rest);
+            if (fallback.kind == Paint::Kind::Server) throw SvgValueError("bad paint " + Quoted(text));
+            paint.hasFallback = true;
+            paint.fallbackKind = fallback.kind;
+            paint.color = fallback.color;
+        }
+        return paint;
+    }
+    Paint paint;
+    paint.kind = Paint::Kind::Color;
+    paint.color = ParseColor(text);
+    return paint;
 }
 
 Rgb8 DisplayColor(const Color& color)

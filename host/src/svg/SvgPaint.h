@@ -11,15 +11,21 @@
 namespace host::svg {
 
 struct Paint {
-    enum class Kind { None, Color, CurrentColor };
+    enum class Kind { None, Color, CurrentColor, Server };
     Kind kind = Kind::None;
     Color color;
+    // Server: the reference inside url(...) ("#id", or another file's), and the paint given after it for when the
+    // reference finds nothing.
+    std::string server;
+    bool hasFallback = false;
+    Kind fallbackKind = Kind::None;
 };
 
 // #rgb, #rrggbb, rgb(r, g, b) with numbers or percentages, named colours. RGB colours are kind 3 (0 to 1).
 // Throws SvgValueError.
 Color ParseColor(std::string_view text);
-// none, currentColor or a colour; paint servers (url(...)) cannot be represented. Throws SvgValueError.
+// none, currentColor, a colour, or a paint server "url(...)" with an optional fallback after it. Throws
+// SvgValueError.
 Paint ParsePaint(std::string_view text);
 
 // The colour shown for a host colour, 0 to 255 a channel. Gray is an amount of black like the four-colour kind's

@@ -7,6 +7,7 @@
 #include "svg/SvgLength.h"
 #include "svg/SvgNumbers.h"
 #include "svg/SvgPaint.h"
+#include "svg/SvgReferences.h"
 
 namespace host::svg {
 namespace {
@@ -30,7 +31,11 @@ constexpr std::string_view kProperties[] = {"fill",
                                             "marker",
                                             "marker-start",
                                             "marker-mid",
-                                            "marker-end"};
+                                            "marker-end",
+                                            "opacity",
+                                            "fill-opacity",
+                                            "stroke-opacity",
+                                            "visibility"};
 
 constexpr std::string_view kHostProperties[] = {"fill-color", "stroke-color", "fill-overprint", "stroke-overprint",
                                                 "clip",       "lock-clip",    "resolution"};
@@ -55,12 +60,21 @@ double NonNegative(double value)
 
 double UserLength(std::string_view value) { return LengthInUserUnits(ParseLength(value)); }
 
-void SetPaint(std::string_view value, bool& paint, Color& color, bool& current)
+void SetPaint(std::string_view value, bool& paint, Color& color, bool& current, Paint& server)
 {
-    const Paint parsed = ParsePaint(value);
+    Paint parsed = ParsePaint(value);
     current = parsed.kind == Paint::Kind::CurrentColor;
     paint = parsed.kind != Paint::Kind::None;
     color = parsed.kind == Paint::Kind::Color ? parsed.color : Color{};
+    server = parsed.kind == Paint::Kind::Server ? std::move(parsed) : Paint{};
+}
+
+// A number, or a percentage, clamped to 0 to 1.
+double Opacity(std::string_view value)
+{
+    const Length length = ParseLength(value);
+    if (!length.unit.empty() && length.unit != "%") throw SvgValueError("bad opacity " + Quoted(value));
+    return std::clamp(length.unit == "%" ? length.value / 100 : length.value, 0.0, 1.0);
 }
 
 void SetDashes(Style& style, std::string_view value)
@@ -91,46 +105,10 @@ double FontSize(std::string_view value, double parentSize)
     return NonNegative(size);
 }
 
-// A reference to other content ("url(#...)") that the document cannot carry; "none" is fine.
-void RefuseReference(std::string_view value)
-{
-    if (value != "none") throw SvgValueError(Quoted(value) + " cannot be represented");
-}
-
-}  // namespace
-
-ComputedStyle InitialStyle()
-{
-    ComputedStyle initial;
-    initial.style.fillPaint = true;
-    initial.style.fillColor = kBlack;
-    initial.color = kBlack;
-    return initial;
-}
-
-ComputedStyle InheritedStyle(const ComputedStyle& parent)
-{
-    ComputedStyle style = parent;
-    style.displayNone = false;
-    style.fillCurrent = style.strokeCurrent = false;
-    return style;
-}
-
-bool IsStyleProperty(std::string_view name)
-{
-    for (const std::string_view property : kProperties)
-        if (name == property) return true;
-    return false;
-}
-
-bool IsHostStyleProperty(std::string_view name)
-{
-    for (const std::string_view property : kHostProperties)
-        if (name == property) return true;
-    return false;
-}
-
-void ApplyDeclaration(ComputedStyle& cs, const ComputedStyle& parent, std::string_view name, std::string_view rawValue)
+// Each branch reads the value whole before it changes anything, so that a value that cannot be read leaves the
+// style as it was.
+void ApplyDeclarationTo(ComputedStyle& cs, const ComputedStyle& parent, std::string_view name,
+                        std::string_view rawValue)
 {
     const std::string_view value = Trim(rawValue);
     Style& s = cs.style;
@@ -138,14 +116,15 @@ void ApplyDeclaration(ComputedStyle& cs, const ComputedStyle& parent, std::strin
     const bool inherit = value == "inherit";
     if (name == "fill") {
         if (inherit)
-            s.fillPaint = p.fillPaint, s.fillColor = p.fillColor, cs.fillCurrent = false;
+            s.fillPaint = p.fillPaint, s.fillColor = p.fillColor, cs.fillCurrent = false, cs.fillServer = Paint{};
         else
-            SetPaint(value, s.fillPaint, s.fillColor, cs.fillCurrent);
+            SetPaint(value, s.fillPaint, s.fillColor, cs.fillCurrent, cs.fillServer);
     } else if (name == "stroke") {
         if (inherit)
-            s.strokePaint = p.strokePaint, s.strokeColor = p.strokeColor, cs.strokeCurrent = false;
+            s.strokePaint = p.strokePaint, s.strokeColor = p.strokeColor, cs.strokeCurrent = false,
+            cs.strokeServer = Paint{};
         else
-            SetPaint(value, s.strokePaint, s.strokeColor, cs.strokeCurrent);
+            SetPaint(value, s.strokePaint, s.strokeColor, cs.strokeCurrent, cs.strokeServer);
     } else if (name == "color") {
         cs.color = inherit ? parent.color : ParseColor(value);
     } else if (name == "fill-rule") {
@@ -166,19 +145,88 @@ void ApplyDeclaration(ComputedStyle& cs, const ComputedStyle& parent, std::strin
     } else if (name == "stroke-linejoin") {
         s.join = inherit ? p.join : Keyword(value, {"miter", "round", "bevel"});
     } else if (name == "stroke-miterlimit") {
-        s.miterLimit = inherit ? p.miterLimit : ParseNumber(value);
-        if (s.miterLimit < 1) throw SvgValueError("a miter limit is at least 1");
+        const double limit = inherit ? p.miterLimit : ParseNumber(value);
+        if (limit < 1) throw SvgValueError("a miter limit is at least 1");
+        s.miterLimit = limit;
     } else if (name == "font-size") {
         cs.fontSize = inherit ? parent.fontSize : FontSize(value, parent.fontSize);
     } else if (name == "font-family") {
         cs.fontFamily = inherit ? parent.fontFamily : std::string(value);
     } else if (name == "display") {
         cs.displayNone = inherit ? parent.displayNone : value == "none";
-    } else if (IsStyleProperty(name) && !inherit) {
-        RefuseReference(value);  // clip-path, mask, filter, markers
+    } else if (name == "visibility") {
+        cs.visibilityHidden =
+            inherit ? parent.visibilityHidden : Keyword(value, {"visible", "hidden", "collapse"}) != 0;
+    } else if (name == "opacity") {
+        cs.opacity = inherit ? parent.opacity : Opacity(value);
+    } else if (name == "fill-opacity") {
+        cs.fillOpacity = inherit ? parent.fillOpacity : Opacity(value);
+    } else if (name == "stroke-opacity") {
+        cs.strokeOpacity = inherit ? parent.strokeOpacity : Opacity(value);
+    } else if (name == "clip-path") {
+        cs.clipPath = inherit ? parent.clipPath : ParseUrlOrNone(value);
+    } else if (name == "mask") {
+        cs.mask = inherit ? parent.mask : ParseUrlOrNone(value);
+    } else if (name == "filter") {
+        // Filter functions such as blur(2px) are effects too; they are kept as the text they are.
+        cs.filter = inherit                            ? parent.filter
+                    : value.compare(0, 4, "url(") == 0 ? ParseUrlOrNone(value)
+                    : value == "none"                  ? std::string()
+                                                       : std::string(value);
+    } else if (name == "marker") {
+        const std::string marker = inherit ? parent.markerMid : ParseUrlOrNone(value);
+        cs.markerStart = cs.markerMid = cs.markerEnd = marker;
+    } else if (name == "marker-start") {
+        cs.markerStart = inherit ? parent.markerStart : ParseUrlOrNone(value);
+    } else if (name == "marker-mid") {
+        cs.markerMid = inherit ? parent.markerMid : ParseUrlOrNone(value);
+    } else if (name == "marker-end") {
+        cs.markerEnd = inherit ? parent.markerEnd : ParseUrlOrNone(value);
     }
 }
 
+}  // namespace
+
+ComputedStyle InitialStyle()
+{
+    ComputedStyle initial;
+    initial.style.fillPaint = true;
+    initial.style.fillColor = kBlack;
+    initial.color = kBlack;
+    return initial;
+}
+
+ComputedStyle InheritedStyle(const ComputedStyle& parent)
+{
+    ComputedStyle style = parent;
+    style.displayNone = false;
+    style.fillCurrent = style.strokeCurrent = false;
+    style.fillServer = style.strokeServer = Paint{};
+    style.clipPath.clear();
+    style.mask.clear();
+    style.filter.clear();
+    style.opacity = 1;
+    return style;
+}
+
+bool IsStyleProperty(std::string_view name)
+{
+    for (const std::string_view property : kProperties)
+        if (name == property) return true;
+    return false;
+}
+
+bool IsHostStyleProperty(std::string_view name)
+{
+    for (const std::string_view property : kHostProperties)
+        if (name == property) return true;
+    return false;
+}
+
+void ApplyDeclaration(ComputedStyle& style, const ComputedStyle& parent, std::string_view name, std::string_view value)
+{
+    ApplyDeclarationTo(style, parent, name, value);
+}
 void FinishDeclarations(ComputedStyle& cs)
 {
     if (cs.fillCurrent) cs.style.fillColor = cs.color;
@@ -186,7 +234,7 @@ void FinishDeclarations(ComputedStyle& cs)
     cs.fillCurrent = cs.strokeCurrent = false;
 }
 
-std::vector<std::pair<std::string, std::string>> ParseStyleAttribute(std::string_view text)
+std::vector<Declaration> ParseStyleAttribute(std::string_view text)
 {
     // Comments go first, so that a ";" inside one splits nothing.
     std::string plain;
@@ -199,7 +247,7 @@ std::vector<std::pair<std::string, std::string>> ParseStyleAttribute(std::string
         }
         plain += text[i];
     }
-    std::vector<std::pair<std::string, std::string>> declarations;
+    std::vector<Declaration> declarations;
     std::size_t from = 0;
     while (from < plain.size()) {
         const std::size_t end = std::min(plain.find(';', from), plain.size());
@@ -212,7 +260,8 @@ std::vector<std::pair<std::string, std::string>> ParseStyleAttribute(std::string
         std::string_view value = Trim(declaration.substr(colon + 1));
         const std::size_t important = value.find("!important");
         if (important != std::string_view::npos) value = Trim(value.substr(0, important));
-        declarations.emplace_back(std::string(Trim(declaration.substr(0, colon))), std::string(value));
+        declarations.push_back(
+            {std::string(Trim(declaration.substr(0, colon))), std::string(value), important != std::string_view::npos});
     }
     return declarations;
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "host/Document.h"
+#include "svg/SvgPaint.h"
 
 namespace host::svg {
 
@@ -19,6 +20,20 @@ struct ComputedStyle {
     double fontSize = 16;  // user units
     std::string fontFamily;
     bool displayNone = false;  // not inherited
+    bool visibilityHidden = false;
+    // Paint servers (kind Server) named by fill and stroke; the reader turns them into colours once all of the
+    // element's declarations are in, so that what the children inherit is already a colour.
+    Paint fillServer;
+    Paint strokeServer;
+    // References to content the document has no equivalent of ("#id" as written; empty: none). Not inherited,
+    // except the markers.
+    std::string clipPath;
+    std::string mask;
+    std::string filter;
+    std::string markerStart, markerMid, markerEnd;
+    double opacity = 1;  // not inherited
+    double fillOpacity = 1;
+    double strokeOpacity = 1;
     // currentColor is resolved once all of an element's declarations are in.
     bool fillCurrent = false;
     bool strokeCurrent = false;
@@ -26,17 +41,23 @@ struct ComputedStyle {
 
 // The values before any declaration: black fill, no stroke, width 1, miter joins with limit 4, butt caps.
 ComputedStyle InitialStyle();
-// The style an element starts from: its parent's, without the parent's own display.
+// The style an element starts from: its parent's, without what is not inherited (display, opacity, clip path,
+// mask, filter).
 ComputedStyle InheritedStyle(const ComputedStyle& parent);
 
 // Whether name is one of the properties read here (as a presentation attribute or in style="...").
 bool IsStyleProperty(std::string_view name);
-// Applies one declaration; "inherit" takes the parent's value. Throws SvgValueError.
+// Applies one declaration; "inherit" takes the parent's value. Throws SvgValueError, leaving style as it was.
 void ApplyDeclaration(ComputedStyle& style, const ComputedStyle& parent, std::string_view name, std::string_view value);
 // Resolves currentColor; to be called after the element's CSS declarations and before its host properties.
 void FinishDeclarations(ComputedStyle& style);
-// The declarations of a style attribute, in order ("name: value; ..."); comments and !important are dropped.
-std::vector<std::pair<std::string, std::string>> ParseStyleAttribute(std::string_view text);
+struct Declaration {
+    std::string name;
+    std::string value;
+    bool important = false;  // "!important", taken off the value
+};
+// The declarations of a style attribute, in order ("name: value; ..."); comments are dropped.
+std::vector<Declaration> ParseStyleAttribute(std::string_view text);
 
 // Whether name is one of the host's style properties (pd:fill-color, pd:stroke-color, pd:fill-overprint,
 // pd:stroke-overprint, pd:clip, pd:lock-clip, pd:resolution, by local name).

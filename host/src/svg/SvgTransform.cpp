@@ -89,6 +89,21 @@ bool IsFinite(const Matrix& m)
            std::isfinite(m.f);
 }
 
+bool Invert(const Matrix& m, Matrix& inverse)
+{
+    const double determinant = m.a * m.d - m.b * m.c;
+    if (determinant == 0 || !std::isfinite(determinant)) return false;
+    inverse = {m.d / determinant,
+               -m.b / determinant,
+               -m.c / determinant,
+               m.a / determinant,
+               (m.c * m.f - m.d * m.e) / determinant,
+               (m.b * m.e - m.a * m.f) / determinant};
+    return IsFinite(inverse);
+}
+
+Matrix Translation(double x, double y) { return {1, 0, 0, 1, x, y}; }
+
 Matrix ParseTransform(std::string_view text)
 {
     Matrix total;

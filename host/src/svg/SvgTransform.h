@@ -19,6 +19,9 @@ Point Apply(const Matrix& m, Point p);
 // How the matrix scales lengths: the square root of its determinant's magnitude.
 double ScaleOf(const Matrix& m);
 bool IsFinite(const Matrix& m);
+// The matrix that undoes m; false when m flattens the plane (or the inverse is not finite).
+bool Invert(const Matrix& m, Matrix& inverse);
+Matrix Translation(double x, double y);
 
 // A transform list: matrix, translate, scale, rotate (with an optional centre), skewX, skewY, separated by white
 // space and/or commas; the first in the list is the outermost. Throws SvgValueError.

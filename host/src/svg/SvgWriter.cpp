@@ -12,6 +12,7 @@
 #include "svg/SvgPaint.h"
 #include "svg/SvgPathData.h"
 #include "svg/SvgSegments.h"
+#include "svg/SvgShapes.h"
 #include "svg/SvgStyle.h"
 #include "svg/SvgTransform.h"
 #include "svg/SvgViewport.h"
@@ -242,7 +243,9 @@ private:
             case ArtKind::Path:
             case ArtKind::CompoundPath: WritePath(art, inherited, style, depth); break;
             case ArtKind::Text: WriteText(art, inherited, style, depth); break;
-            default: throw SvgValueError("placed art cannot be written");
+            case ArtKind::Placed: WritePlaced(art, inherited, style, depth); break;
+            default:
+                throw SvgValueError("art of kind " + std::to_string(static_cast<int>(art.kind)) + " cannot be written");
             }
         } catch (const SvgValueError& error) {
             throw SvgError("cannot write " + Describe(art) + ": " + error.what());
@@ -319,6 +322,29 @@ private:
             out += tags.empty() ? open + "/>" : open + ">" + tags + "</pd:part>";
         }
         return out;
+    }
+
+    // Placed art is its frame, four corners: an image of one unit square carried onto them by its transform,
+    // without a picture, marked pd:placed so that it reads back as the host's own.
+    void WritePlaced(const Art& art, const Style& inherited, const Style& style, int depth)
+    {
+        if (art.segments.size() != 4 || !art.closed) throw SvgValueError("placed art needs a frame of four corners");
+        const Point p0 = ToUser(art.segments[0].p), p1 = ToUser(art.segments[1].p), p3 = ToUser(art.segments[3].p);
+        const std::string transform = "matrix(" + FormatNumber(p1.h - p0.h) + " " + FormatNumber(p1.v - p0.v) + " " +
+                                      FormatNumber(p3.h - p0.h) + " " + FormatNumber(p3.v - p0.v) + " " +
+                                      FormatNumber(p0.h) + " " + FormatNumber(p0.v) + ")";
+        const Matrix matrix = Multiply(fToArtwork, ParseTransform(transform));
+        const Subpath frame = PolyPath({0, 0, 1, 0, 1, 1, 0, 1}, true);
+        const PathShape shape{art.segments, art.closed};
+        std::string open = "<image";
+        if (!art.id.empty()) open += Attribute("id", art.id);
+        open += Attribute("width", "1") + Attribute("height", "1") + Attribute("preserveAspectRatio", "none") +
+                Attribute("transform", transform) + Attribute("pd:placed", "true");
+        if (!SameShape(ShapeOf(frame, matrix), shape)) open += Attribute("pd:segments", FormatExactShapes({shape}));
+        open += StyleAttributes(inherited, style) + StateAttributes(art);
+        const std::string tags = TagElements(art);
+        Indent(depth);
+        fOut += tags.empty() ? open + "/>\n" : open + ">" + tags + "</image>\n";
     }
 
     void WriteText(const Art& art, const Style& inherited, const Style& style, int depth)

@@ -68,24 +68,28 @@ TEST(SvgError, BadNumbersInPathDataPointsAndTransforms)
     });
 }
 
-TEST(SvgError, ContentThatCannotBeRepresentedIsNamed)
+TEST(SvgError, StrictReadingRefusesWhatOnlyAnEquivalentCouldStandFor)
 {
     ExpectErrors({
-        {R"~(<use href="#a"/>)~", "t.svg:2:1: <use> cannot be represented in the document"},
-        {R"~(<g><image href="a.png"/></g>)~", "t.svg:2:4: <image> cannot be represented in the document"},
-        {"<style>path { fill: red }</style>", "t.svg:2:1: <style> cannot be represented in the document"},
-        {"<switch/>", "t.svg:2:1: <switch> cannot be represented in the document"},
-        {"<symbol/>", "t.svg:2:1: <symbol> cannot be represented in the document"},
-        {"<foreignObject/>", "t.svg:2:1: <foreignObject> cannot be represented in the document"},
-        {"<svg/>", "t.svg:2:1: <svg> cannot be represented in the document"},
-        {"<text>é<textPath/></text>", "t.svg:2:8: <textPath> cannot be represented in the document"},
-        {R"~(<path fill="url(#g)"/>)~",
-         "t.svg:2:7: <path> attribute fill: paint server \"url(#g)\" cannot be represented"},
+        {R"~(<use href="#a"/>)~", "t.svg:2:1: <use> use of \"#a\" names no element: left out"},
+        {R"~(<use href="other.svg#a"/>)~",
+         "t.svg:2:1: <use> use of \"other.svg#a\" is outside this file, which is never read: left out"},
+        {R"~(<g><image href="a.png" width="4" height="3"/></g>)~",
+         "t.svg:2:4: <image> placed as an empty frame: the picture itself is not kept"},
+        {"<foreignObject/>", "t.svg:2:1: <foreignObject> left out: the document has no equivalent"},
+        {"<text>é<textPath/></text>", "t.svg:2:8: <textPath> text on a path kept as straight text"},
+        {R"~(<linearGradient id="g"><stop stop-color="red"/><stop stop-color="blue"/></linearGradient>)~"
+         R"~(<path id="p" fill="url(#g)"/>)~",
+         "t.svg:2:90: <path id=\"p\"> gradient \"#g\" painted as the solid #800080, the average of its 2 stops"},
         {R"~(<path style="stroke: url(#g) red"/>)~",
-         "t.svg:2:7: <path> attribute style: stroke: paint server \"url(#g) red\" cannot be represented"},
-        {R"~(<path clip-path="url(#c)"/>)~",
-         "t.svg:2:7: <path> attribute clip-path: \"url(#c)\" cannot be represented"},
-        {R"~(<g style="mask:url(#m)"/>)~", "t.svg:2:4: <g> attribute style: mask: \"url(#m)\" cannot be represented"},
+         "t.svg:2:1: <path> stroke \"#g\" names no element: its fallback is used"},
+        {R"~(<path clip-path="url(#c)"/>)~", "t.svg:2:1: <path> clip path \"#c\" names no element: not applied"},
+        {R"~(<g style="mask:url(#m)"/>)~",
+         "t.svg:2:1: <g> mask \"#m\" not applied: the object is kept whole, unmasked"},
+        {R"~(<path filter="url(#f)"/>)~", "t.svg:2:1: <path> filter \"#f\" not applied: the object is kept without it"},
+        {R"~(<path d="M 0 0 L 1 1" marker-end="url(#m)"/>)~",
+         "t.svg:2:1: <path> markers left out: the path is kept without them"},
+        {R"~(<path opacity="0.5"/>)~", "t.svg:2:1: <path> opacity below 1 not kept: drawn opaque"},
     });
 }
 

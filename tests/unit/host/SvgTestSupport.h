@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <string>
+#include <vector>
 
 #include "host/Document.h"
 #include "host/Svg.h"
@@ -41,16 +42,24 @@ inline std::string Page(const std::string& body, const std::string& rootAttribut
            rootAttributes + ">" + body + "</svg>";
 }
 
-inline std::unique_ptr<host::Document> Read(const std::string& text) { return host::ReadSvgText(text, "t.svg"); }
+inline std::unique_ptr<host::Document> Read(const std::string& text, bool strict = false,
+                                            std::vector<std::string>* warnings = nullptr)
+{
+    host::SvgReadOptions options;
+    options.strict = strict;
+    options.warnings = warnings;
+    return host::ReadSvgText(text, "t.svg", options);
+}
 
 // The first object of the first layer.
 inline host::Art& First(const host::Document& document) { return *document.Layers().at(0)->art.at(0); }
 
-// The message of the SvgError that reading text throws, or "no error".
-inline std::string ReadError(const std::string& text)
+// The message of the SvgError that reading text throws (by default with nothing imported as an equivalent), or
+// "no error".
+inline std::string ReadError(const std::string& text, bool strict = true)
 {
     try {
-        Read(text);
+        Read(text, strict);
     } catch (const host::SvgError& error) {
         return error.what();
     }

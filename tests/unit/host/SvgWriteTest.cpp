@@ -387,7 +387,7 @@ TEST(SvgWrite, RefusesWhatNoFileCouldCarryBack)
     EXPECT_EQ(refusal(document), "cannot write the document: text that is not valid UTF-8 cannot be written");
     document.Layers()[0]->name = "Layer 1";
     Add(document, ArtKind::Placed);
-    EXPECT_EQ(refusal(document), "cannot write object 3: placed art cannot be written");
+    EXPECT_EQ(refusal(document), "cannot write object 3: placed art needs a frame of four corners");
     EXPECT_EQ(refusal(Document(0, 100)), "cannot write the document: the page size is not positive");
 }
 
