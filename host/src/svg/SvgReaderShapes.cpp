@@ -141,7 +141,11 @@ void Reader::ReadImage(pugi::xml_node element, const Context& outer, const Conte
     if (!HostFlag(element, inner, "placed"))
         Warn("image", element, Describe(element) + " placed as an empty frame: the picture itself is not kept");
     Art* art = MakeArt(element, ArtKind::Placed, outer);
-    ReadCommon(*art, element, inner);
+    // The frame's own transform places the picture; it does not scale the lengths of the style, which the host's
+    // files write in the user space around the image.
+    Context styled = inner;
+    styled.matrix = outer.matrix;
+    ReadCommon(*art, element, styled);
     art->segments = std::move(shape.segments);
     art->closed = true;
 }

@@ -58,22 +58,26 @@ std::string SourceText::Where(pugi::xml_attribute attribute) const { return Wher
 
 NameScope NameScope::Enter(pugi::xml_node element) const
 {
-    NameScope inner = *this;
+    std::shared_ptr<Bindings> added;
     for (const pugi::xml_attribute attribute : element.attributes()) {
         const std::string_view name = attribute.name();
-        if (name == "xmlns")
-            inner.fBindings.emplace_back("", attribute.value());
-        else if (name.size() > 6 && name.compare(0, 6, "xmlns:") == 0)
-            inner.fBindings.emplace_back(std::string(name.substr(6)), attribute.value());
+        const bool binds = name == "xmlns" || (name.size() > 6 && name.compare(0, 6, "xmlns:") == 0);
+        if (!binds) continue;
+        if (!added) added = fBindings ? std::make_shared<Bindings>(*fBindings) : std::make_shared<Bindings>();
+        added->emplace_back(name.size() > 6 ? name.substr(6) : std::string_view(), attribute.value());
     }
+    if (!added) return *this;
+    NameScope inner;
+    inner.fBindings = std::move(added);
     return inner;
 }
 
 std::string NameScope::Resolve(std::string_view prefix) const
 {
     if (prefix == "xml") return kXmlNamespace;
-    for (auto binding = fBindings.rbegin(); binding != fBindings.rend(); ++binding)
-        if (binding->first == prefix) return binding->second;
+    if (fBindings)
+        for (auto binding = fBindings->rbegin(); binding != fBindings->rend(); ++binding)
+            if (binding->first == prefix) return std::string(binding->second);
     return {};
 }
 

@@ -4,6 +4,7 @@
 #define HOST_SVG_SVGXML_H
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -46,7 +47,8 @@ struct QualifiedName {
     std::string local;
 };
 
-// The prefixes bound at an element.
+// The prefixes bound at an element. The names and URIs point into the parsed document, which outlives every
+// scope; a scope is shared by all the elements that bind nothing new, so that entering one costs no copy.
 class NameScope {
 public:
     // The scope inside element: this one with the element's own xmlns declarations.
@@ -61,7 +63,8 @@ public:
     pugi::xml_attribute Find(pugi::xml_node element, std::string_view uri, std::string_view local) const;
 
 private:
-    std::vector<std::pair<std::string, std::string>> fBindings;  // later ones hide earlier ones
+    using Bindings = std::vector<std::pair<std::string_view, std::string_view>>;  // later ones hide earlier ones
+    std::shared_ptr<const Bindings> fBindings;
 };
 
 }  // namespace host::svg
