@@ -449,6 +449,11 @@ Outcome MatchFrom(const Selector& selector, std::size_t index, pugi::xml_node el
 
 }  // namespace
 
+std::vector<CssDeclaration> ParseInlineStyle(std::string_view text)
+{
+    return ParseDeclarations(WithoutComments(text), kMaxDeclarations);
+}
+
 void StyleSheet::Add(std::string_view css)
 {
     const std::string plain = WithoutComments(css);

@@ -21,6 +21,10 @@ struct CssDeclaration {
     bool important = false;
 };
 
+// The declarations of a style="..." attribute as a browser reads them: comments dropped, a declaration that cannot
+// be read passed over, ";" inside strings and brackets (url(data:...;base64,...)) kept in its value.
+std::vector<CssDeclaration> ParseInlineStyle(std::string_view text);
+
 // The rules of all <style> elements of a document, in document order.
 class StyleSheet {
 public:

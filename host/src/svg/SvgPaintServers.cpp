@@ -4,9 +4,9 @@
 #include <string_view>
 #include <vector>
 
+#include "svg/SvgCss.h"
 #include "svg/SvgNumbers.h"
 #include "svg/SvgPaint.h"
-#include "svg/SvgStyle.h"
 
 namespace host::svg {
 namespace {
@@ -26,13 +26,9 @@ std::string_view LocalName(pugi::xml_node node)
 std::string PropertyOf(pugi::xml_node element, std::string_view property)
 {
     std::string value = element.attribute(std::string(property).c_str()).value();
-    if (const pugi::xml_attribute style = element.attribute("style")) {
-        try {
-            for (const Declaration& declaration : ParseStyleAttribute(style.value()))
-                if (declaration.name == property) value = declaration.value;
-        } catch (const SvgValueError&) {
-        }
-    }
+    if (const pugi::xml_attribute style = element.attribute("style"))
+        for (const CssDeclaration& declaration : ParseInlineStyle(style.value()))
+            if (declaration.name == property) value = declaration.value;
     return value;
 }
 

@@ -231,20 +231,15 @@ ComputedStyle Reader::StyleOf(pugi::xml_node element, const NameScope& scope, co
     const StyleSheet::Matched sheet = fSheet.Empty() ? StyleSheet::Matched{} : fSheet.Match(element);
     for (const CssDeclaration& declaration : sheet.normal)
         ApplyOrWarn(element, {}, style, parent, declaration.name, declaration.value);
-    std::vector<Declaration> inline_;
+    std::vector<CssDeclaration> inline_;
     if (const pugi::xml_attribute css = element.attribute("style")) {
-        try {
-            inline_ = ParseStyleAttribute(css.value());
-        } catch (const SvgValueError& error) {
-            if (fOptions.strict) FailAt(element, css, error.what());
-            Warn("value", element, Describe(element) + " style: " + error.what() + ": ignored");
-        }
-        for (const Declaration& declaration : inline_)
+        inline_ = fOptions.strict ? Parsed(element, css, ParseStyleAttribute) : ParseInlineStyle(css.value());
+        for (const CssDeclaration& declaration : inline_)
             if (!declaration.important) ApplyOrWarn(element, css, style, parent, declaration.name, declaration.value);
     }
     for (const CssDeclaration& declaration : sheet.important)
         ApplyOrWarn(element, {}, style, parent, declaration.name, declaration.value);
-    for (const Declaration& declaration : inline_)
+    for (const CssDeclaration& declaration : inline_)
         if (declaration.important)
             ApplyOrWarn(element, element.attribute("style"), style, parent, declaration.name, declaration.value);
     ResolveServer(element, style, true);

@@ -234,7 +234,7 @@ void FinishDeclarations(ComputedStyle& cs)
     cs.fillCurrent = cs.strokeCurrent = false;
 }
 
-std::vector<Declaration> ParseStyleAttribute(std::string_view text)
+std::vector<CssDeclaration> ParseStyleAttribute(std::string_view text)
 {
     // Comments go first, so that a ";" inside one splits nothing.
     std::string plain;
@@ -247,7 +247,7 @@ std::vector<Declaration> ParseStyleAttribute(std::string_view text)
         }
         plain += text[i];
     }
-    std::vector<Declaration> declarations;
+    std::vector<CssDeclaration> declarations;
     std::size_t from = 0;
     while (from < plain.size()) {
         const std::size_t end = std::min(plain.find(';', from), plain.size());

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "host/Document.h"
+#include "svg/SvgCss.h"
 #include "svg/SvgPaint.h"
 
 namespace host::svg {
@@ -51,13 +52,9 @@ bool IsStyleProperty(std::string_view name);
 void ApplyDeclaration(ComputedStyle& style, const ComputedStyle& parent, std::string_view name, std::string_view value);
 // Resolves currentColor; to be called after the element's CSS declarations and before its host properties.
 void FinishDeclarations(ComputedStyle& style);
-struct Declaration {
-    std::string name;
-    std::string value;
-    bool important = false;  // "!important", taken off the value
-};
-// The declarations of a style attribute, in order ("name: value; ..."); comments are dropped.
-std::vector<Declaration> ParseStyleAttribute(std::string_view text);
+// The declarations of a style attribute, in order ("name: value; ..."); comments are dropped, and a declaration
+// that cannot be read throws SvgValueError (for strict reading; ParseInlineStyle passes over it instead).
+std::vector<CssDeclaration> ParseStyleAttribute(std::string_view text);
 
 // Whether name is one of the host's style properties (pd:fill-color, pd:stroke-color, pd:fill-overprint,
 // pd:stroke-overprint, pd:clip, pd:lock-clip, pd:resolution, by local name).

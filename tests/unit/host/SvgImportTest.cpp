@@ -283,3 +283,43 @@ TEST(SvgImport, EditorDataIsIgnoredAndBadStyleValuesAreWarnedAndPassedOver)
     EXPECT_EQ(imported.warnings, std::vector<std::string>{"t.svg:3:9: warning: <path id=\"p\"> stroke-linecap: unknown "
                                                           "value \"pointy\": ignored (3 times)"});
 }
+
+TEST(SvgImport, StyleSheetsCascadeWithPresentationAttributesAndStyleAttributes)
+{
+    const Imported imported = Import(R"~(
+        <style type="text/css"><![CDATA[
+          rect { fill: #000001 }
+          .a { fill: #000002; stroke: #000009 }
+          #x { fill: #000003 }
+          .a.b { fill: #000004 }
+          g > .late, .late { fill: #000005 }
+          g > .late { fill: #000006 }
+          [data-kind="sign"] { stroke-width: 7 }
+          .forced { fill: #000007 !important }
+          @media print { rect { fill: #00000f } }
+          rect:hover { fill: #00000e }
+        ]]></style>
+        <rect id="type" fill="#0000ff" width="1" height="1"/>
+        <rect id="class" class="a" width="1" height="1"/>
+        <rect id="x" class="a b" width="1" height="1"/>
+        <rect id="two" class="b a" width="1" height="1"/>
+        <g><rect id="late" class="late" width="1" height="1"/></g>
+        <rect id="inline" class="a" style="fill: #000008" data-kind="sign" width="1" height="1"/>
+        <rect id="forced" class="forced" style="fill: #0000aa" width="1" height="1"/>
+        <rect id="both" class="forced" style="fill: #0000bb !important" width="1" height="1"/>)~");
+    const host::Document& document = *imported.document;
+    auto blue = [&](const char* id) {
+        return static_cast<int>(document.FindById(id)->style.fillColor.values[2] * 255 + 0.5);
+    };
+    EXPECT_EQ(blue("type"), 1);     // a rule of the sheet wins over a presentation attribute
+    EXPECT_EQ(blue("class"), 2);    // a class over a type
+    EXPECT_EQ(blue("x"), 3);        // an id over two classes, whatever the order
+    EXPECT_EQ(blue("two"), 4);      // two classes over one
+    EXPECT_EQ(blue("late"), 6);     // equal specificity: the later rule
+    EXPECT_EQ(blue("inline"), 8);   // style="..." over the sheet
+    EXPECT_EQ(blue("forced"), 7);   // !important in the sheet over style="..."
+    EXPECT_EQ(blue("both"), 0xbb);  // !important in style="..." over all
+    EXPECT_EQ(document.FindById("inline")->style.strokeWidth, 7);
+    EXPECT_EQ(document.FindById("inline")->style.strokeColor.values[2] * 255, 9);
+    EXPECT_TRUE(imported.warnings.empty());
+}
