@@ -78,6 +78,8 @@ private:
     pugi::xml_attribute HostAttribute(pugi::xml_node element, const Context& context, const char* local) const;
     bool HostFlag(pugi::xml_node element, const Context& context, const char* local) const;
 
+    void ExpandDeclaredEntities(pugi::xml_node root);
+
     // Style.
     void CollectStyleSheets(pugi::xml_node root);
     ComputedStyle StyleOf(pugi::xml_node element, const NameScope& scope, const ComputedStyle& parent);

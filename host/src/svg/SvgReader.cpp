@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "host/Utf.h"
+#include "svg/SvgEntities.h"
 #include "svg/SvgImport.h"
 #include "svg/SvgLength.h"
 #include "svg/SvgViewport.h"
@@ -93,9 +94,10 @@ std::unique_ptr<Document> Reader::Read()
     const std::string_view bytes(fSource.Buffer(), fSource.Size());
     if (const std::size_t bad = FirstInvalidUtf8(bytes); bad != std::string_view::npos)
         Fail(fSource.Where(bad), "invalid UTF-8: byte " + HexByte(bytes[bad]));
-    // No DTD is read: entities it would declare stay unexpanded, and nothing outside the file is ever loaded.
+    // The document type is kept for the entities it declares; no DTD outside the file is ever loaded.
     const pugi::xml_parse_result parsed = fXml.load_buffer_inplace(
-        fSource.Buffer(), fSource.Size(), pugi::parse_default | pugi::parse_ws_pcdata, pugi::encoding_utf8);
+        fSource.Buffer(), fSource.Size(), pugi::parse_default | pugi::parse_ws_pcdata | pugi::parse_doctype,
+        pugi::encoding_utf8);
     if (!parsed) {
         std::string description = parsed.description();
         if (!description.empty())
@@ -104,12 +106,49 @@ std::unique_ptr<Document> Reader::Read()
              "malformed XML: " + description);
     }
     const pugi::xml_node root = fXml.document_element();
+    ExpandDeclaredEntities(root);
     fIds = std::make_unique<IdIndex>(root);
     CollectStyleSheets(root);
     ReadRoot(root);
     if (fOptions.warnings)
         for (std::string& line : fWarnings.Lines()) fOptions.warnings->push_back(std::move(line));
     return std::move(fDocument);
+}
+
+void Reader::ExpandDeclaredEntities(pugi::xml_node root)
+{
+    EntityTable entities;
+    for (const pugi::xml_node node : fXml.children())
+        if (node.type() == pugi::node_doctype) try {
+                entities = ParseEntityDeclarations(node.value());
+            } catch (const SvgValueError& error) {
+                Fail(fSource.Where(node), error.what());
+            }
+    if (entities.empty()) return;
+    std::size_t budget = kMaxEntityBytes;
+    auto expand = [&](pugi::xml_node at, const char* text, auto set) {
+        if (!std::strchr(text, '&')) return;
+        try {
+            set(ExpandEntities(text, entities, budget).c_str());
+        } catch (const SvgValueError& error) {
+            Fail(fSource.Where(at), error.what());
+        }
+    };
+    pugi::xml_node node = root;
+    while (node) {
+        if (node.type() == pugi::node_element)
+            for (pugi::xml_attribute attribute : node.attributes())
+                expand(node, attribute.value(), [&](const char* value) { attribute.set_value(value); });
+        else if (node.type() == pugi::node_pcdata)
+            expand(node.parent(), node.value(), [&](const char* value) { node.set_value(value); });
+        if (pugi::xml_node child = node.first_child()) {
+            node = child;
+            continue;
+        }
+        while (node && node != root && !node.next_sibling()) node = node.parent();
+        if (!node || node == root) break;
+        node = node.next_sibling();
+    }
 }
 
 void Reader::Fail(const std::string& where, const std::string& message) const

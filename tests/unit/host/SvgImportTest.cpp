@@ -323,3 +323,27 @@ TEST(SvgImport, StyleSheetsCascadeWithPresentationAttributesAndStyleAttributes)
     EXPECT_EQ(document.FindById("inline")->style.strokeColor.values[2] * 255, 9);
     EXPECT_TRUE(imported.warnings.empty());
 }
+
+TEST(SvgImport, DeclaredEntitiesExpandWithinABudgetAndExternalOnesAreNeverRead)
+{
+    const auto document = Read(R"~(<?xml version="1.0"?>
+<!DOCTYPE svg PUBLIC "-//W3C//DTD SVG 1.0//EN" "http://www.w3.org/TR/2001/REC-SVG-20010904/DTD/svg10.dtd" [
+  <!ENTITY ns_svg "http://www.w3.org/2000/svg">
+  <!ENTITY who "the &place;">
+  <!ENTITY place "shop">
+]>
+<svg xmlns="&ns_svg;" width="10" height="10"><text id="t">&who; &amp; &unknown;</text></svg>)~");
+    EXPECT_EQ(document->FindById("t")->text, "the shop & &unknown;");
+
+    std::string laughs = "<!DOCTYPE svg [<!ENTITY l0 \"ha\">";
+    for (int level = 1; level <= 12; ++level)
+        laughs += "<!ENTITY l" + std::to_string(level) + " \"" + [&] {
+            std::string refs;
+            for (int i = 0; i < 10; ++i) refs += "&l" + std::to_string(level - 1) + ";";
+            return refs;
+        }() + "\">";
+    laughs += "]>\n<svg width=\"1\" height=\"1\"><text>&l12;</text></svg>";
+    EXPECT_EQ(ReadError(laughs, false), "t.svg:2:27: entities would add more than 1 MiB to the file: refused");
+    EXPECT_EQ(ReadError(R"~(<!DOCTYPE svg [<!ENTITY secret SYSTEM "file:///etc/passwd">]><svg/>)~", false),
+              "t.svg:1:1: the external entity \"secret\" is never read");
+}
