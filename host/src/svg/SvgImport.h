@@ -20,6 +20,7 @@
 #include "svg/SvgNumbers.h"
 #include "svg/SvgPathData.h"
 #include "svg/SvgReferences.h"
+#include "svg/SvgSegments.h"
 #include "svg/SvgStyle.h"
 #include "svg/SvgTransform.h"
 #include "svg/SvgWarnings.h"
@@ -111,6 +112,8 @@ private:
     // Shapes.
     std::vector<Subpath> ShapeSubpaths(pugi::xml_node element, const Context& context, const std::string& local) const;
     void ReadShape(pugi::xml_node element, const Context& outer, const Context& inner, const std::string& local);
+    // A path takes the first shape; a compound path a path for each, in its own style.
+    void SetShapes(Art& art, std::vector<PathShape>& shapes);
     void ReadParts(Art& compound, pugi::xml_node element, const Context& inner);
     void ReadImage(pugi::xml_node element, const Context& outer, const Context& inner);
 

@@ -134,21 +134,13 @@ void Reader::ExpandDeclaredEntities(pugi::xml_node root)
             Fail(fSource.Where(at), error.what());
         }
     };
-    pugi::xml_node node = root;
-    while (node) {
+    ForEachNode(root, [&](pugi::xml_node node) {
         if (node.type() == pugi::node_element)
             for (pugi::xml_attribute attribute : node.attributes())
                 expand(node, attribute.value(), [&](const char* value) { attribute.set_value(value); });
         else if (node.type() == pugi::node_pcdata)
             expand(node.parent(), node.value(), [&](const char* value) { node.set_value(value); });
-        if (pugi::xml_node child = node.first_child()) {
-            node = child;
-            continue;
-        }
-        while (node && node != root && !node.next_sibling()) node = node.parent();
-        if (!node || node == root) break;
-        node = node.next_sibling();
-    }
+    });
 }
 
 void Reader::Fail(const std::string& where, const std::string& message) const
@@ -220,26 +212,17 @@ bool Reader::HostFlag(pugi::xml_node element, const Context& context, const char
 void Reader::CollectStyleSheets(pugi::xml_node root)
 {
     // Every style element of the file, in document order, wherever it stands; the cascade puts later rules last.
-    pugi::xml_node node = root;
-    while (node) {
-        if (node.type() == pugi::node_element &&
-            (std::strcmp(node.name(), "style") == 0 || std::strcmp(node.name(), "svg:style") == 0)) {
-            const char* type = node.attribute("type").value();
-            if (!*type || std::strcmp(type, "text/css") == 0) {
-                std::string css;
-                for (const pugi::xml_node child : node.children())
-                    if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata) css += child.value();
-                fSheet.Add(css);
-            }
-        }
-        if (pugi::xml_node child = node.first_child()) {
-            node = child;
-            continue;
-        }
-        while (node && node != root && !node.next_sibling()) node = node.parent();
-        if (!node || node == root) break;
-        node = node.next_sibling();
-    }
+    ForEachNode(root, [&](pugi::xml_node node) {
+        if (node.type() != pugi::node_element ||
+            (std::strcmp(node.name(), "style") != 0 && std::strcmp(node.name(), "svg:style") != 0))
+            return;
+        const char* type = node.attribute("type").value();
+        if (*type && std::strcmp(type, "text/css") != 0) return;
+        std::string css;
+        for (const pugi::xml_node child : node.children())
+            if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata) css += child.value();
+        fSheet.Add(css);
+    });
 }
 
 void Reader::ApplyOrWarn(pugi::xml_node element, pugi::xml_attribute attribute, ComputedStyle& style,

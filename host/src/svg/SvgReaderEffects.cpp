@@ -195,17 +195,7 @@ void Reader::CloseClipGroup(pugi::xml_node element, Art* group, pugi::xml_node c
     style.clip = true;
     style.evenOdd = std::strcmp(clip.attribute("clip-rule").value(), "evenodd") == 0;
     path->style = style;
-    if (shapes.size() == 1) {
-        path->segments = std::move(shapes.front().segments);
-        path->closed = shapes.front().closed;
-        return;
-    }
-    for (PathShape& shape : shapes) {
-        Art* part = fDocument->NewArt(ArtKind::Path, PaintOrder::InsideOnTop, path);
-        part->segments = std::move(shape.segments);
-        part->closed = shape.closed;
-        part->style = style;
-    }
+    SetShapes(*path, shapes);
 }
 
 // Masks and filters: the object is kept as it is without them, which is what a cutter cuts.

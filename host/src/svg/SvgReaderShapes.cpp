@@ -74,20 +74,25 @@ void Reader::ReadShape(pugi::xml_node element, const Context& outer, const Conte
         FailAt(element, ": its paths would be nested more than " + std::to_string(kMaxArtDepth) + " levels deep");
     Art* art = MakeArt(element, compound ? ArtKind::CompoundPath : ArtKind::Path, outer);
     ReadCommon(*art, element, inner);
-    if (!compound) {
+    SetShapes(*art, shapes);
+    if (compound) ReadParts(*art, element, inner);
+}
+
+void Reader::SetShapes(Art& art, std::vector<PathShape>& shapes)
+{
+    if (art.kind == ArtKind::Path) {
         if (!shapes.empty()) {
-            art->segments = std::move(shapes.front().segments);
-            art->closed = shapes.front().closed;
+            art.segments = std::move(shapes.front().segments);
+            art.closed = shapes.front().closed;
         }
         return;
     }
     for (PathShape& shape : shapes) {
-        Art* part = fDocument->NewArt(ArtKind::Path, PaintOrder::InsideOnTop, art);
+        Art* part = fDocument->NewArt(ArtKind::Path, PaintOrder::InsideOnTop, &art);
         part->segments = std::move(shape.segments);
         part->closed = shape.closed;
-        part->style = art->style;
+        part->style = art.style;
     }
-    ReadParts(*art, element, inner);
 }
 
 // <pd:part index="k"> gives the k-th path of a compound path its own id, lock, visibility, tags and style.

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "svg/SvgNumbers.h"
+#include "svg/SvgXml.h"
 
 namespace host::svg {
 
@@ -49,20 +50,11 @@ pugi::xml_attribute HrefOf(pugi::xml_node element)
 
 IdIndex::IdIndex(pugi::xml_node root)
 {
-    // Iterative, because the tree may be far deeper than the reader will go.
-    pugi::xml_node node = root;
-    while (node) {
+    ForEachNode(root, [&](pugi::xml_node node) {
         if (node.type() == pugi::node_element)
             if (const pugi::xml_attribute id = node.attribute("id"); id && *id.value())
                 fElements.emplace(std::string_view(id.value()), node);
-        if (pugi::xml_node child = node.first_child()) {
-            node = child;
-            continue;
-        }
-        while (node && node != root && !node.next_sibling()) node = node.parent();
-        if (!node || node == root) break;
-        node = node.next_sibling();
-    }
+    });
 }
 
 pugi::xml_node IdIndex::Find(std::string_view id) const

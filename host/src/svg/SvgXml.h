@@ -42,6 +42,24 @@ private:
     std::vector<char> fBuffer;
 };
 
+// Every node from root down, root first, in document order; iterative, because a file's tree may be far deeper
+// than the reader goes.
+template <typename Visit>
+void ForEachNode(pugi::xml_node root, Visit visit)
+{
+    pugi::xml_node node = root;
+    while (node) {
+        visit(node);
+        if (pugi::xml_node child = node.first_child()) {
+            node = child;
+            continue;
+        }
+        while (node && node != root && !node.next_sibling()) node = node.parent();
+        if (!node || node == root) break;
+        node = node.next_sibling();
+    }
+}
+
 struct QualifiedName {
     std::string uri;  // empty: no namespace
     std::string local;
