@@ -52,30 +52,38 @@ int TurningPoints(double p0, double p1, double p2, double p3, std::array<double,
 
 }  // namespace
 
-std::optional<Extent> PathsExtent(const std::vector<talvex::CutPath>& paths)
+std::optional<Extent> PathExtent(const talvex::CutPath& path)
+{
+    std::optional<Extent> extent;
+    if (!path.fStart) return extent;
+    talvex::CutPoint from = *path.fStart;
+    Include(extent, from);
+    for (const auto& [first, second, to] : path.fCurves) {
+        Include(extent, to);
+        std::array<double, 2> roots{};
+        for (const bool inX : {true, false}) {
+            const int count = inX ? TurningPoints(from.fX, first.fX, second.fX, to.fX, roots)
+                                  : TurningPoints(from.fY, first.fY, second.fY, to.fY, roots);
+            for (int i = 0; i < count; ++i) {
+                const double t = roots[static_cast<std::size_t>(i)];
+                Include(extent,
+                        {Cubic(from.fX, first.fX, second.fX, to.fX, t), Cubic(from.fY, first.fY, second.fY, to.fY, t)});
+            }
+        }
+        from = to;
+    }
+    return extent;
+}
+
+std::optional<Extent> PathsExtent(const std::vector<talvex::CutPath>& paths, PathKind kind)
 {
     std::optional<Extent> extent;
     for (const talvex::CutPath& path : paths) {
-        if (!path.fStart) continue;
-        talvex::CutPoint from = *path.fStart;
-        Include(extent, from);
-        for (const auto& [first, second, to] : path.fCurves) {
-            Include(extent, to);
-            std::array<double, 2> roots{};
-            const int xs = TurningPoints(from.fX, first.fX, second.fX, to.fX, roots);
-            for (int i = 0; i < xs; ++i) {
-                const double t = roots[static_cast<std::size_t>(i)];
-                Include(extent, {Cubic(from.fX, first.fX, second.fX, to.fX, t),
-                                 Cubic(from.fY, first.fY, second.fY, to.fY, t)});
-            }
-            const int ys = TurningPoints(from.fY, first.fY, second.fY, to.fY, roots);
-            for (int i = 0; i < ys; ++i) {
-                const double t = roots[static_cast<std::size_t>(i)];
-                Include(extent, {Cubic(from.fX, first.fX, second.fX, to.fX, t),
-                                 Cubic(from.fY, first.fY, second.fY, to.fY, t)});
-            }
-            from = to;
-        }
+        const std::optional<Extent> own = PathExtent(path);
+        if (!own) continue;
+        if (kind == PathKind::kWithArea && !(own->fRight > own->fLeft && own->fTop > own->fBottom)) continue;
+        Include(extent, {own->fLeft, own->fBottom});
+        Include(extent, {own->fRight, own->fTop});
     }
     return extent;
 }

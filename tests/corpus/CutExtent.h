@@ -13,9 +13,18 @@ struct Extent {
     double fLeft = 0, fBottom = 0, fRight = 0, fTop = 0;
 };
 
-// The smallest rectangle holding every path drawn as its cubic curves run (their extreme points, not the
-// handles), in the file's coordinates. A path of one anchor counts as that point. Empty without any anchor.
-std::optional<Extent> PathsExtent(const std::vector<talvex::CutPath>& paths);
+// The smallest rectangle holding the path drawn as its cubic curves run (their extreme points, not the
+// handles), in the file's coordinates. A path of one anchor is that point. Empty without any anchor.
+std::optional<Extent> PathExtent(const talvex::CutPath& path);
+
+// Which paths PathsExtent counts.
+enum class PathKind {
+    kAll,
+    kWithArea,  // only paths whose extent is wider and higher than nothing: no point, no straight line along an axis
+};
+
+// The smallest rectangle holding the extents of the paths of that kind; empty when none has an anchor.
+std::optional<Extent> PathsExtent(const std::vector<talvex::CutPath>& paths, PathKind kind = PathKind::kAll);
 
 // Where the point (0, 0) of the file stands on the page, in page points (y upward), for crop marks on a frame
 // that stands on the page bottom: the file measures from the lower-left corner of the area the round marks

@@ -54,6 +54,26 @@ TEST(CutExtent, StraightSegmentsAndLoneAnchorsCountByTheirPoints)
     EXPECT_FALSE(corpus::PathsExtent({}));
 }
 
+TEST(CutExtent, OnlyPathsWithAnAreaWhenAsked)
+{
+    CutPath point;
+    point.fStart = talvex::CutPoint{-5, 7};
+    const CutPath level = Curve({0, 9}, {0, 9}, {20, 9}, {20, 9});  // a straight line along the x axis
+    const CutPath square = Curve({1, 1}, {1, 3}, {3, 3}, {3, 1});
+    const auto all = corpus::PathsExtent({point, level, square});
+    ASSERT_TRUE(all);
+    EXPECT_EQ(all->fLeft, -5);
+    EXPECT_EQ(all->fRight, 20);
+    EXPECT_EQ(all->fTop, 9);
+    const auto withArea = corpus::PathsExtent({point, level, square}, corpus::PathKind::kWithArea);
+    ASSERT_TRUE(withArea);
+    EXPECT_EQ(withArea->fLeft, 1);
+    EXPECT_EQ(withArea->fBottom, 1);
+    EXPECT_EQ(withArea->fRight, 3);
+    EXPECT_EQ(withArea->fTop, 2.5);
+    EXPECT_FALSE(corpus::PathsExtent({point, level}, corpus::PathKind::kWithArea));
+}
+
 TEST(CutExtent, FourMarksMoveThePageOffsetByTheRadius)
 {
     talvex::CropMarkValues marks;

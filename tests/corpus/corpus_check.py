@@ -13,25 +13,27 @@ is rendered into a cairo recording surface, whose ink extents are measured. The 
 extent is that of the flattened outlines (within cairo's tolerance of 0.1 device unit, here 1/32 pt, rounded
 outward to whole device units), not of a raster. Rendering, not librsvg's own geometry query, because the query
 counts every shape, also those with neither fill nor stroke, which draw nothing and which the output run leaves
-out; the rendering leaves them out too. A user style sheet of the highest priority makes the rendering measure
-what the output run writes, not what a viewer would see:
+out; the rendering leaves them out too. The page is the host's (width, height, else the viewBox at 0.75 pt to the
+unit); librsvg fits the viewBox into it and counts 96 px to the inch, as the host does. A user style sheet whose
+declarations are all !important makes the rendering measure what the output run writes, not what a viewer sees:
   - strokes are drawn 1e-6 px wide, without dashes, with bevel joins and square caps, so they do not widen the
     extent (a miter would), a dash gap at an extreme point does not narrow it, and a subpath of one point (which
     the output run writes as a path of one anchor) is drawn as a dot; a stroke still counts as paint;
   - hidden objects (display, visibility, any opacity) are shown: the output run writes hidden paths too;
-  - clip paths and masks are not applied (the cut follows whole paths) and filters are not applied (they
-    change pixels, not paths);
+  - clip paths, masks and the clipping of nested viewports are not applied (the cut follows whole paths), nor
+    are filters (they change pixels, not paths);
   - text, images and foreign objects are not drawn: they are no paths of the document until outlined.
 Not compared, and counted apart: files that use markers (a marker is drawn at the scale of the stroke width, which
 the reference takes away), files whose page size the renderer cannot reduce to points (percentages, em),
 files that the renderer cannot read, and files where neither side finds any geometry. Limits of the method: a
-filled shape of no area (a straight line with a fill but no stroke) draws nothing and is missed by the
-reference; coordinates beyond about 260,000 pt do not fit cairo's fixed-point numbers.
+filled shape of no area (a point or a straight line with a fill but no stroke) draws nothing and is missed by the
+reference (a disagreement says so when our extent agrees without such paths); declarations marked !important in the file's own style sheets win over the user style sheet in
+librsvg; geometry reaching farther than about 1,000,000 pt from the page does not fit cairo's fixed-point numbers
+at the resolution needed (1/4 pt), and is not compared.
 """
 
 import argparse
 import collections
-import math
 import multiprocessing
 import os
 import re
@@ -48,14 +50,15 @@ from gi.repository import Rsvg  # noqa: E402
 TOLERANCE_PT = 0.5
 REQUIRED_OPEN_SHARE = 0.98
 MODEL, CROP_COUNT = "TS-1", "4"
-DEVICE_UNITS_PER_PT = 32
+DEVICE_UNITS_PER_PT = 32  # the reference's resolution; coarser for far-reaching geometry, but not below:
+MIN_DEVICE_UNITS_PER_PT = 4
 # What a viewer draws but the output run does not write (or writes whole); see the module's description.
 STYLE_SHEET = b"""
 * { display: inline !important; visibility: visible !important; opacity: 1 !important;
     fill-opacity: 1 !important; stroke-opacity: 1 !important;
     stroke-width: 0.000001px !important; stroke-dasharray: none !important; stroke-linejoin: bevel !important;
     stroke-linecap: square !important;
-    filter: none !important; clip-path: none !important; mask: none !important; }
+    filter: none !important; clip-path: none !important; mask: none !important; overflow: visible !important; }
 text, image, foreignObject { display: none !important; }
 """
 # Folders of the packages that hold the drawing tool's own user interface, not artwork.
@@ -108,7 +111,8 @@ def refusal_kind(message, path):
 
 
 def run_pendrake(path):
-    """(status, detail, extent): status "opened", "refused" or "run failed"."""
+    """(status, detail, extent): status "opened", "refused" or "run failed"; for "opened" the detail is the extent
+    of the paths that have an area."""
     tmp = os.path.join(slot, "tmp")
     for name in os.listdir(tmp):
         os.remove(os.path.join(tmp, name))
@@ -128,8 +132,11 @@ def run_pendrake(path):
     measured = subprocess.run([options.extent_tool, cut_files[0]], capture_output=True, text=True, errors="replace")
     if measured.returncode != 0:
         return "run failed", "the cut data file does not read back: " + measured.stderr.strip().splitlines()[0], None
-    words = re.search(r"^extent (.*)$", measured.stdout, re.M).group(1).split()
-    return "opened", "", None if words == ["none"] else tuple(float(word) for word in words)
+    extents = {}
+    for name in ("extent", "extent-with-area"):
+        words = re.search(rf"^{name} (.*)$", measured.stdout, re.M).group(1).split()
+        extents[name] = None if words == ["none"] else tuple(float(word) for word in words)
+    return "opened", extents["extent-with-area"], extents["extent"]
 
 
 def page_size(handle):
@@ -171,20 +178,35 @@ def reference_extent(path):
     width, height = page
     handle.set_stylesheet(STYLE_SHEET)
     handle.set_dpi(96)  # CSS's 96 px to the inch, as the host counts (librsvg's own default is 90)
-    recording = cairo.RecordingSurface(cairo.CONTENT_COLOR_ALPHA, None)
-    context = cairo.Context(recording)
-    context.scale(DEVICE_UNITS_PER_PT * 0.75, DEVICE_UNITS_PER_PT * 0.75)  # user units of the viewport are px
     viewport = Rsvg.Rectangle()
     viewport.x, viewport.y, viewport.width, viewport.height = 0, 0, width / 0.75, height / 0.75
     try:
+        k = device_units_per_pt(handle, viewport)
+        if k < MIN_DEVICE_UNITS_PER_PT:
+            return None, "geometry too far out for the reference's fixed-point numbers"
+        recording = cairo.RecordingSurface(cairo.CONTENT_COLOR_ALPHA, None)
+        context = cairo.Context(recording)
+        context.scale(k * 0.75, k * 0.75)  # the viewport's user units are px
         handle.render_document(context, viewport)
     except Exception as error:  # noqa: BLE001
         return None, "the reference renderer cannot draw it: " + str(error).splitlines()[0]
     x, y, w, h = recording.ink_extents()
     if w == 0 and h == 0:
         return None, ""
-    k = DEVICE_UNITS_PER_PT
     return (x / k, height - (y + h) / k, (x + w) / k, height - y / k), ""  # y turned upward from the page bottom
+
+
+def device_units_per_pt(handle, viewport):
+    """The finest scale at which the document's geometry stays within half of cairo's fixed-point range (24.8
+    bits), judged from librsvg's geometry query (which measures in the document's own px at scale 1, and counts
+    every shape, painted or not)."""
+    _, _, logical = handle.get_geometry_for_layer(None, viewport)
+    reach = 0.75 * max(abs(logical.x), abs(logical.y), abs(logical.x + logical.width),
+                       abs(logical.y + logical.height), 1.0)
+    k = DEVICE_UNITS_PER_PT
+    while k >= MIN_DEVICE_UNITS_PER_PT and reach * k > 2**22:
+        k /= 2
+    return k
 
 
 def check(relative):
@@ -195,16 +217,24 @@ def check(relative):
     status, detail, ours = run_pendrake(path)
     if status != "opened":
         return relative, status, detail, None, None
+    ours_with_area = detail
     reference, reason = reference_extent(path)
     if reason:
         return relative, "not compared", reason, ours, None
     if ours is None and reference is None:
         return relative, "not compared", "no geometry", None, None
     if ours is None or reference is None:
-        return relative, "disagrees", "only one side has geometry", ours, reference
+        detail = "only one side has geometry"
+        if reference is None and ours_with_area is None:
+            detail += "; ours has only paths without area (points, lines), which a fill alone does not draw"
+        return relative, "disagrees", detail, ours, reference
     difference = max(abs(a - b) for a, b in zip(ours, reference))
-    status = "agrees" if difference <= TOLERANCE_PT else "disagrees"
-    return relative, status, f"{difference:.3f}", ours, reference
+    if difference <= TOLERANCE_PT:
+        return relative, "agrees", f"{difference:.3f}", ours, reference
+    detail = f"by {difference:.3f} pt"
+    if ours_with_area and max(abs(a - b) for a, b in zip(ours_with_area, reference)) <= TOLERANCE_PT:
+        detail += "; ours agrees without its paths that have no area (points, lines), which a fill alone does not draw"
+    return relative, "disagrees", detail, ours, reference
 
 
 def sample_files(sample):
@@ -236,8 +266,8 @@ def report(results, tsv):
     for relative, status, detail, _, _ in results:
         if status == "refused":
             refusals[detail].append(relative)
-        elif status in ("not compared", "run failed"):
-            not_compared[("run failed: " if status == "run failed" else "") + detail] += 1
+        elif status == "not compared":
+            not_compared[detail] += 1
     lines = [f"{'files':<28}{total:>7}",
              f"{'opened':<28}{opened:>7}  ({100 * share:.1f}%, needed {100 * REQUIRED_OPEN_SHARE:.0f}%)",
              f"{'refused':<28}{counts['refused']:>7}"]
@@ -245,6 +275,10 @@ def report(results, tsv):
         lines.append(f"  {len(files):>6}  {kind}  (e.g. {files[0]})")
     if counts["missing"]:
         lines.append(f"{'missing':<28}{counts['missing']:>7}")
+    lines.append(f"{'run failed after opening':<28}{counts['run failed']:>7}")
+    failures = collections.Counter(detail for _, status, detail, _, _ in results if status == "run failed")
+    for message, count in sorted(failures.items(), key=lambda item: (-item[1], item[0])):
+        lines.append(f"  {count:>6}  {message}")
     compared = counts["agrees"] + counts["disagrees"]
     lines += [f"{'extents compared':<28}{compared:>7}",
               f"{'  agreeing within 0.5 pt':<28}{counts['agrees']:>7}",

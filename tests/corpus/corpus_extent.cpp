@@ -14,8 +14,9 @@ int main(int argc, char** argv)
 {
     if (argc != 2) {
         std::cerr << "usage: corpus-extent CUTFILE\n"
-                     "Prints \"paths N\" and \"extent LEFT BOTTOM RIGHT TOP\" (page points, y upward; \"extent none\"\n"
-                     "without anchors) for crop marks on a frame that stands on the page bottom.\n"
+                     "Prints \"paths N\", \"extent LEFT BOTTOM RIGHT TOP\" (page points, y upward; \"extent none\"\n"
+                     "without anchors) and \"extent-with-area ...\" (only the paths that have an area), for crop\n"
+                     "marks on a frame that stands on the page bottom.\n"
                      "Exit codes: 0 measured, 1 the file could not be read or has problems, 2 wrong usage.\n";
         return 2;
     }
@@ -32,13 +33,17 @@ int main(int argc, char** argv)
         return 1;
     }
     std::printf("paths %zu\n", data.fPaths.size());
-    const std::optional<corpus::Extent> extent = corpus::PathsExtent(data.fPaths);
-    if (!extent) {
-        std::printf("extent none\n");
-        return 0;
-    }
     const talvex::CutPoint offset = corpus::PageOffset(data.fCropMarks);
-    std::printf("extent %.6f %.6f %.6f %.6f\n", extent->fLeft + offset.fX, extent->fBottom + offset.fY,
-                extent->fRight + offset.fX, extent->fTop + offset.fY);
+    auto print = [&offset](const char* name, const std::optional<corpus::Extent>& extent) {
+        if (!extent) {
+            std::printf("%s none\n", name);
+            return;
+        }
+        std::printf("%s %.6f %.6f %.6f %.6f\n", name, extent->fLeft + offset.fX, extent->fBottom + offset.fY,
+                    extent->fRight + offset.fX, extent->fTop + offset.fY);
+    };
+    print("extent", corpus::PathsExtent(data.fPaths));
+    // For telling disagreements apart: a fill alone draws nothing of a path without area (a point or a line).
+    print("extent-with-area", corpus::PathsExtent(data.fPaths, corpus::PathKind::kWithArea));
     return 0;
 }
