@@ -101,13 +101,13 @@ def start_worker(parsed, counter):
 
 
 def refusal_kind(message, path):
-    """The kind of a refusal: the message without the place, the element, ids and long quoted values."""
+    """The kind of a refusal: the message without the place, the element, the references' ids and the values."""
     text = message.replace("pendrake: ", "", 1)
     if text.startswith(path):
         text = re.sub(r"^:(\d+:\d+:)? ?", "", text[len(path):])
     text = re.sub(r"^<[^>]+> attribute (style: )?", "attribute ", text)
     text = re.sub(r'"url\([^"]*\)"', '"url(#…)"', text)
-    return re.sub(r'"[^"]{13,}"', '"…"', text)
+    return re.sub(r'(?<!unit )"(?!url\()[^"]*"', '"…"', text)  # any other value, unless it names a unit
 
 
 def run_pendrake(path):
