@@ -19,16 +19,20 @@ declarations are all !important makes the rendering measure what the output run 
   - strokes are drawn 1e-6 px wide, without dashes, with bevel joins and square caps, so they do not widen the
     extent (a miter would), a dash gap at an extreme point does not narrow it, and a subpath of one point (which
     the output run writes as a path of one anchor) is drawn as a dot; a stroke still counts as paint;
-  - hidden objects (display, visibility, any opacity) are shown: the output run writes hidden paths too;
+  - hidden objects (display, visibility, opacity) are shown: the output run writes hidden paths too; a fill or
+    stroke of opacity 0 stays as it is, since the import takes it for no paint (as a viewer draws it);
   - clip paths, masks and the clipping of nested viewports are not applied (the cut follows whole paths), nor
-    are filters (they change pixels, not paths);
+    are filters (they change pixels, not paths), nor blending; the file's own attributes and declarations of
+    these are taken off before librsvg reads it, because the user style sheet does not reach the copies that use
+    makes;
   - text, images and foreign objects are not drawn: they are no paths of the document until outlined.
 Not compared, and counted apart: files that use markers (a marker is drawn at the scale of the stroke width, which
 the reference takes away), files whose page size the renderer cannot reduce to points (percentages, em),
 files that the renderer cannot read, and files where neither side finds any geometry. Limits of the method: a
 filled shape of no area (a point or a straight line with a fill but no stroke) draws nothing and is missed by the
-reference (a disagreement says so when our extent agrees without such paths); declarations marked !important in the file's own style sheets win over the user style sheet in
-librsvg; geometry reaching farther than about 1,000,000 pt from the page does not fit cairo's fixed-point numbers
+reference (a disagreement says so when our extent agrees without such paths); declarations marked !important in
+the file's own style sheets win over the user style sheet in librsvg; geometry properties in CSS (style="width:0"
+on a rect, which librsvg honours) are not read by the import; geometry reaching farther than about 1,000,000 pt from the page does not fit cairo's fixed-point numbers
 at the resolution needed (1/4 pt), and is not compared.
 """
 
@@ -55,7 +59,6 @@ MIN_DEVICE_UNITS_PER_PT = 4
 # What a viewer draws but the output run does not write (or writes whole); see the module's description.
 STYLE_SHEET = b"""
 * { display: inline !important; visibility: visible !important; opacity: 1 !important;
-    fill-opacity: 1 !important; stroke-opacity: 1 !important;
     stroke-width: 0.000001px !important; stroke-dasharray: none !important; stroke-linejoin: bevel !important;
     stroke-linecap: square !important;
     filter: none !important; clip-path: none !important; mask: none !important; overflow: visible !important; }
@@ -72,6 +75,11 @@ POINTS_PER_UNIT = {
     Rsvg.Unit.CM: 72 / 2.54,
 }
 MARKER_USE = re.compile(rb"marker(-start|-mid|-end)?\s*[:=]\s*[\"']?\s*url\(")
+# Effects that the output does not apply (clip paths, whose shapes it writes as paths of their own; masks;
+# filters; blending), taken off before librsvg reads the file: its user style sheet does not reach the copies
+# that use makes, where a masked, blended group is measured as covering the whole plane.
+EFFECT_ATTRIBUTE = re.compile(rb"\s(filter|mask|clip-path|mix-blend-mode)\s*=\s*(\"[^\"]*\"|'[^']*')")
+EFFECT_DECLARATION = re.compile(rb"(filter|mask|clip-path|mix-blend-mode)\s*:\s*[^;\"'}]*;?")
 
 options = None  # the parsed command line, in every worker
 slot = None  # this worker's sandbox
@@ -168,6 +176,7 @@ def reference_extent(path):
         data = file.read()
     if MARKER_USE.search(data):
         return None, "markers (drawn at the stroke width's scale)"
+    data = EFFECT_DECLARATION.sub(b"", EFFECT_ATTRIBUTE.sub(b"", data))
     try:
         handle = Rsvg.Handle.new_from_data(data)
     except Exception as error:  # noqa: BLE001 (GLib reports any load failure this way)

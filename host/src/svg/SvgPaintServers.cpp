@@ -102,7 +102,51 @@ bool IsShape(std::string_view name)
     return false;
 }
 
-SolidPaint FirstShapeColor(pugi::xml_node pattern)
+SolidPaint SolidOf(pugi::xml_node server, const IdIndex& ids, int depth);
+
+// A pattern draws what it holds: its colour is that of the first shape with a fill, a paint server's as solid.
+// The fill or stroke of a shape in a pattern as the shape or its groups give it (inherit passes to the group),
+// or fallback.
+std::string PaintInPattern(pugi::xml_node shape, pugi::xml_node pattern, std::string_view property,
+                           const char* fallback)
+{
+    for (pugi::xml_node up = shape; up && up != pattern; up = up.parent()) {
+        const std::string value = PropertyOf(up, property);
+        if (!value.empty() && Trim(value) != "inherit") return value;
+    }
+    return fallback;
+}
+
+// A colour, or a paint server's solid; false for none and for what cannot be read.
+bool SolidOfPaint(std::string_view paint, const IdIndex& ids, int depth, SolidPaint& solid)
+{
+    paint = Trim(paint);
+    if (paint.compare(0, 4, "url(") == 0) {
+        if (depth >= kMaxChain) return false;
+        pugi::xml_node inner;
+        try {
+            std::size_t end = 0;
+            inner = ids.Find(LocalId(ParseUrl(paint, end)));
+        } catch (const SvgValueError&) {
+        }
+        if (!inner) return false;
+        const SolidPaint nested = SolidOf(inner, ids, depth + 1);
+        if (!nested.paint) return false;
+        solid = nested;
+        solid.how = "the colour of the first shape it draws, " + nested.how;
+        return true;
+    }
+    Rgb8 rgb;
+    if (paint == "none" || !ColorOf(std::string(paint), rgb)) return false;
+    solid.paint = true;
+    solid.color = ColorOfHex(rgb);
+    solid.how = "the colour of the first shape it draws";
+    return true;
+}
+
+// A pattern draws what it holds: its colour is that of the first shape that paints, its fill or else its stroke
+// (a paint server's as solid); the pattern's content starts black.
+SolidPaint FirstShapeColor(pugi::xml_node pattern, const IdIndex& ids, int depth)
 {
     SolidPaint solid;
     solid.how = "a pattern without shapes draws nothing";
@@ -114,24 +158,14 @@ SolidPaint FirstShapeColor(pugi::xml_node pattern)
         for (pugi::xml_node child = node.last_child(); child; child = child.previous_sibling())
             if (child.type() == pugi::node_element && ++visited <= kMaxVisited) pending.push_back(child);
         if (node == pattern || !IsShape(LocalName(node))) continue;
-        // The fill as the shape or its groups inside the pattern give it; the pattern's content starts black.
-        std::string fill;
-        for (pugi::xml_node up = node; up && up != pattern && fill.empty(); up = up.parent())
-            fill = PropertyOf(up, "fill");
-        Rgb8 rgb;
-        if (fill.empty()) fill = "black";
-        if (Trim(fill) == "none" || !ColorOf(fill, rgb)) continue;
-        solid.paint = true;
-        solid.color = ColorOfHex(rgb);
-        solid.how = "the colour of the first shape it draws";
-        return solid;
+        if (SolidOfPaint(PaintInPattern(node, pattern, "fill", "black"), ids, depth, solid) ||
+            SolidOfPaint(PaintInPattern(node, pattern, "stroke", "none"), ids, depth, solid))
+            return solid;
     }
     return solid;
 }
 
-}  // namespace
-
-SolidPaint SolidOfServer(pugi::xml_node server, const IdIndex& ids)
+SolidPaint SolidOf(pugi::xml_node server, const IdIndex& ids, int depth)
 {
     const std::string_view kind = LocalName(server);
     if (kind == "pattern") {
@@ -141,7 +175,7 @@ SolidPaint SolidOfServer(pugi::xml_node server, const IdIndex& ids)
             nothing.how = "a pattern without shapes draws nothing";
             return nothing;
         }
-        return FirstShapeColor(content);
+        return FirstShapeColor(content, ids, depth);
     }
     if (kind == "linearGradient" || kind == "radialGradient") {
         const pugi::xml_node stops = WithChildren(server, ids, true);
@@ -154,5 +188,9 @@ SolidPaint SolidOfServer(pugi::xml_node server, const IdIndex& ids)
     }
     return AverageOfStops(server);
 }
+
+}  // namespace
+
+SolidPaint SolidOfServer(pugi::xml_node server, const IdIndex& ids) { return SolidOf(server, ids, 0); }
 
 }  // namespace host::svg

@@ -182,10 +182,15 @@ TEST(SvgImport, PaintServersBecomeTheirNearestSolidColourNamedInOneWarning)
         <radialGradient id="chained" href="#base"/>
         <linearGradient id="empty"/>
         <pattern id="dots"><g fill="#00ff00"><circle r="1"/></g></pattern>
+        <pattern id="tiles" href="#inner"/>
+        <pattern id="inner"><path d="M 0 0 L 1 1" style="fill:url(#base)"/></pattern>
+        <pattern id="lines"><g fill="none"><path d="M 0 0 L 1 1" style="fill:inherit;stroke:#0000ff"/></g></pattern>
         <path id="a" d="M 0 0 L 1 1" fill="url(#chained)"/>
         <path id="b" d="M 0 0 L 1 1" fill="url(#base)" stroke="url('#dots')"/>
         <path id="c" d="M 0 0 L 1 1" fill="url(#empty)"/>
-        <path id="d" d="M 0 0 L 1 1" fill="url(#nowhere) #ffffff"/>)~");
+        <path id="d" d="M 0 0 L 1 1" fill="url(#nowhere) #ffffff"/>
+        <path id="e" d="M 0 0 L 1 1" fill="url(#tiles)"/>
+        <path id="f" d="M 0 0 L 1 1" fill="url(#lines)"/>)~");
     const host::Document& document = *imported.document;
     EXPECT_EQ(FillOf(*document.FindById("a")), "3 0.5019607843137255 0 0.5019607843137255");  // #800080
     EXPECT_EQ(FillOf(*document.FindById("b")), FillOf(*document.FindById("a")));
@@ -193,13 +198,16 @@ TEST(SvgImport, PaintServersBecomeTheirNearestSolidColourNamedInOneWarning)
     EXPECT_EQ(document.FindById("b")->style.strokeColor.values[1], 1);
     EXPECT_EQ(FillOf(*document.FindById("c")), "none");  // a gradient without stops paints nothing
     EXPECT_EQ(FillOf(*document.FindById("d")), "3 1 1 1");
+    // A pattern through its href, whose shape is painted by a gradient; one whose shape only strokes.
+    EXPECT_EQ(FillOf(*document.FindById("e")), FillOf(*document.FindById("a")));
+    EXPECT_EQ(FillOf(*document.FindById("f")), "3 0 0 1");
     EXPECT_EQ(imported.warnings,
               (std::vector<std::string>{
-                  "t.svg:7:9: warning: <path id=\"a\"> gradient \"#chained\" painted as the solid #800080, the "
+                  "t.svg:10:9: warning: <path id=\"a\"> gradient \"#chained\" painted as the solid #800080, the "
                   "average of its 2 stops (3 times)",
-                  "t.svg:8:9: warning: <path id=\"b\"> pattern \"#dots\" painted as the solid #00ff00, the colour of "
-                  "the first shape it draws",
-                  "t.svg:10:9: warning: <path id=\"d\"> fill \"#nowhere\" names no element: its fallback is used"}));
+                  "t.svg:11:9: warning: <path id=\"b\"> pattern \"#dots\" painted as the solid #00ff00, the colour of "
+                  "the first shape it draws (3 times)",
+                  "t.svg:13:9: warning: <path id=\"d\"> fill \"#nowhere\" names no element: its fallback is used"}));
 }
 
 TEST(SvgImport, HiddenTransparentAndMaskedArtIsKeptAsTheDocumentCanHoldIt)
