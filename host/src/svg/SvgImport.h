@@ -126,10 +126,14 @@ private:
 
     // Effects.
     void ReadUse(pugi::xml_node element, const Context& outer, Context& inner);
+    // One more element in the copies that use makes; refuses the file past kMaxCopiedElements.
+    void CountCopy(pugi::xml_node element);
     Art* OpenClipGroup(pugi::xml_node element, const Context& outer, const Context& inner, pugi::xml_node& clip);
     void CloseClipGroup(pugi::xml_node element, Art* group, pugi::xml_node clip, const Context& inner);
     void ClipShapes(pugi::xml_node element, const Matrix& matrix, std::vector<Subpath>& subpaths,
                     std::vector<Matrix>& matrices, int depth);
+    void ClipShape(pugi::xml_node element, const Matrix& matrix, std::vector<Subpath>& subpaths,
+                   std::vector<Matrix>& matrices, int depth);
     pugi::xml_node Target(pugi::xml_node element, const std::string& reference, std::string_view what,
                           std::string_view otherwise);
     void NoteEffects(pugi::xml_node element, const Context& inner, const std::string& local);

@@ -410,9 +410,7 @@ void Reader::ReadElement(pugi::xml_node element, const Context& context)
     if (IsOneOf(local, kNotDrawn)) return;
     // Before anything inside is read: no file drives the recursion past the document's depth.
     if (context.depth > kMaxArtDepth) FailAt(element, TooDeep());
-    if (!fCopying.empty() && ++fCopiedElements > kMaxCopiedElements)
-        FailAt(element, ": the copies that <use> makes would hold more than " + std::to_string(kMaxCopiedElements) +
-                            " elements");
+    if (!fCopying.empty()) CountCopy(element);
     if (!ConditionsHold(element)) return;
     if (!IsOneOf(local, kDrawn)) {
         Warn("element " + local, element, Describe(element) + " left out: the document has no equivalent");

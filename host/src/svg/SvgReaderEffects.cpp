@@ -78,18 +78,14 @@ void Reader::ReadUse(pugi::xml_node element, const Context& outer, Context& inne
     fCopying.push_back(target);
     const QualifiedName name = scope.Enter(target).ElementName(target);
     if (name.uri == kSvgNamespace && (name.local == "symbol" || name.local == "svg")) {
-        if (++fCopiedElements > kMaxCopiedElements)
-            FailAt(element, ": the copies that <use> makes would hold more than " + std::to_string(kMaxCopiedElements) +
-                                " elements");
-        // A symbol or svg shows its content in the viewport the use gives it (by default, all of the current one).
+        CountCopy(target);
+        // A symbol or svg shows its content in the viewport the use gives it; without a size there, the target's
+        // own, else all of the current viewport.
         Context content = Enter(target, copy);
-        const char* widthName = element.attribute("width") ? "width" : nullptr;
-        const char* heightName = element.attribute("height") ? "height" : nullptr;
-        const pugi::xml_node sized = widthName || heightName ? element : target;
-        const double width =
-            UserLength(widthName ? element : sized, inner, "width", inner.viewportWidth, Axis::Horizontal, true);
-        const double height =
-            UserLength(heightName ? element : sized, inner, "height", inner.viewportHeight, Axis::Vertical, true);
+        const pugi::xml_node widthFrom = element.attribute("width") ? element : target;
+        const pugi::xml_node heightFrom = element.attribute("height") ? element : target;
+        const double width = UserLength(widthFrom, inner, "width", inner.viewportWidth, Axis::Horizontal, true);
+        const double height = UserLength(heightFrom, inner, "height", inner.viewportHeight, Axis::Vertical, true);
         if (width > 0 && height > 0) ReadViewportContent(target, content, 0, 0, width, height);
     } else {
         ReadElement(target, copy);
@@ -111,41 +107,51 @@ Art* Reader::OpenClipGroup(pugi::xml_node element, const Context& outer, const C
     return group;
 }
 
-// Every shape of a clip path (also through use), each with the matrix from its user units to artwork.
+void Reader::CountCopy(pugi::xml_node element)
+{
+    if (++fCopiedElements > kMaxCopiedElements)
+        FailAt(element, ": the copies that <use> makes would hold more than " + std::to_string(kMaxCopiedElements) +
+                            " elements");
+}
+
+// Every shape of a clip path (also through use), each with the matrix from its user units to artwork. Its uses
+// count against the copies' limit, since they copy too.
 void Reader::ClipShapes(pugi::xml_node element, const Matrix& matrix, std::vector<Subpath>& subpaths,
                         std::vector<Matrix>& matrices, int depth)
 {
-    if (depth > 16) FailAt(element, ": clip path content nested too deep");
+    for (const pugi::xml_node child : element.children())
+        if (child.type() == pugi::node_element) ClipShape(child, matrix, subpaths, matrices, depth);
+}
+
+void Reader::ClipShape(pugi::xml_node element, const Matrix& matrix, std::vector<Subpath>& subpaths,
+                       std::vector<Matrix>& matrices, int depth)
+{
+    if (depth > 64) FailAt(element, ": clip path content nested too deep");
+    if (!ConditionsHold(element) || std::strcmp(element.attribute("display").value(), "none") == 0) return;
     Context context;
     context.viewportWidth = 100;
     context.viewportHeight = 100;
-    for (const pugi::xml_node child : element.children()) {
-        if (child.type() != pugi::node_element || !ConditionsHold(child)) continue;
-        const std::string_view local = LocalName(child);
-        Matrix childMatrix = matrix;
-        if (const pugi::xml_attribute transform = child.attribute("transform"))
-            childMatrix = Multiply(matrix, Parsed(child, transform, ParseTransform));
-        if (std::strcmp(child.attribute("display").value(), "none") == 0) continue;
-        if (IsBasicShape(local)) {
-            for (Subpath& subpath : ShapeSubpaths(child, context, std::string(local))) {
-                subpaths.push_back(std::move(subpath));
-                matrices.push_back(childMatrix);
-            }
-        } else if (local == "use") {
-            const pugi::xml_attribute href = HrefOf(child);
-            const pugi::xml_node target = href ? Target(child, href.value(), "use of", "left out") : pugi::xml_node();
-            if (!target) continue;
-            const Matrix moved = Multiply(childMatrix, Translation(UserLength(child, context, "x", 0, Axis::Horizontal),
-                                                                   UserLength(child, context, "y", 0, Axis::Vertical)));
-            // The target alone, as if it were the use's only child.
-            pugi::xml_document holder;
-            holder.append_copy(target);
-            ClipShapes(holder, moved, subpaths, matrices, depth + 1);
-        } else if (local == "g") {
-            ClipShapes(child, childMatrix, subpaths, matrices, depth + 1);
-        } else if (local == "text") {
-            Warn("clip text", child, Describe(child) + " text in a clip path left out of the clip");
+    const std::string_view local = LocalName(element);
+    Matrix own = matrix;
+    if (const pugi::xml_attribute transform = element.attribute("transform"))
+        own = Multiply(matrix, Parsed(element, transform, ParseTransform));
+    if (IsBasicShape(local)) {
+        for (Subpath& subpath : ShapeSubpaths(element, context, std::string(local))) {
+            subpaths.push_back(std::move(subpath));
+            matrices.push_back(own);
         }
+    } else if (local == "use") {
+        const pugi::xml_attribute href = HrefOf(element);
+        const pugi::xml_node target = href ? Target(element, href.value(), "use of", "left out") : pugi::xml_node();
+        if (!target) return;
+        CountCopy(element);
+        const Matrix moved = Multiply(own, Translation(UserLength(element, context, "x", 0, Axis::Horizontal),
+                                                       UserLength(element, context, "y", 0, Axis::Vertical)));
+        ClipShape(target, moved, subpaths, matrices, depth + 1);
+    } else if (local == "g") {
+        ClipShapes(element, own, subpaths, matrices, depth + 1);
+    } else if (local == "text") {
+        Warn("clip text", element, Describe(element) + " text in a clip path left out of the clip");
     }
 }
 

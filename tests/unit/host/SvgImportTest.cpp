@@ -110,10 +110,13 @@ TEST(SvgImport, UseThatLoopsOrExplodesIsRefusedAndOtherFilesAreNeverRead)
         for (int copy = 0; copy < 10; ++copy) levels += "<use href=\"#l" + std::to_string(level - 1) + "\"/>";
         levels += "</g>";
     }
-    levels += "</defs><use href=\"#l10\"/>";
-    const std::string error = ReadError(Page(levels), false);
-    EXPECT_NE(error.find(": the copies that <use> makes would hold more than 250000 elements"), std::string::npos)
-        << error;
+    levels += "</defs>";
+    for (const char* user : {R"~(<use href="#l10"/>)~", R"~(<clipPath id="c"><use href="#l10"/></clipPath>)~"
+                                                        R"~(<rect width="1" height="1" clip-path="url(#c)"/>)~"}) {
+        const std::string error = ReadError(Page(levels + user), false);
+        EXPECT_NE(error.find(": the copies that <use> makes would hold more than 250000 elements"), std::string::npos)
+            << error;
+    }
 
     const Imported imported = Import(R"~(<use href="https://example.com/a.svg#x"/><use href="other.svg#y"/>)~");
     EXPECT_EQ(imported.warnings,
