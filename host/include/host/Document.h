@@ -88,6 +88,9 @@ struct Art {
     std::string id;       // the SVG id, empty when it had none
     Layer* layer = nullptr;
     Art* parent = nullptr;  // the enclosing group or compound path, null at the top of a layer
+    // Where it stands in its parent's (or its layer's) list: the Document keeps it, so that finding an object's
+    // place, its sibling or moving it never scans the list.
+    std::size_t place = 0;
     int32_t attributes = 0;
     std::vector<Tag> tags;  // in the order first set
     Style style;
@@ -166,6 +169,8 @@ public:
 
     // The live object with this serial, or null.
     Art* Find(uint64_t serial) const;
+    // The first object in document order with this SVG id. The index of ids is made again only after objects
+    // came, went or moved, so that looking up many ids costs one walk.
     Art* FindById(const std::string& id) const;
     std::size_t ArtCount() const { return fArt.size(); }
 
@@ -195,6 +200,9 @@ private:
     Layer* fCurrentLayer = nullptr;
     uint64_t fNextSerial = 1;
     std::unordered_map<uint64_t, Art*> fArt;
+    uint64_t fChanges = 0;                   // objects made, moved or disposed
+    mutable uint64_t fIdsAt = ~uint64_t{0};  // fChanges when fIds was made
+    mutable std::unordered_map<std::string, Art*> fIds;
 };
 
 }  // namespace host

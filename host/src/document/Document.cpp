@@ -1,7 +1,6 @@
 #include "host/Document.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace host {
 
@@ -52,9 +51,20 @@ Art* Document::Find(uint64_t serial) const
 
 Art* Document::FindById(const std::string& id) const
 {
+    if (id.empty()) return nullptr;
+    if (fIdsAt != fChanges) {
+        fIds.clear();
+        Walk([&](Art& art) {
+            if (!art.id.empty()) fIds.emplace(art.id, &art);  // the first of equal ids stays
+        });
+        fIdsAt = fChanges;
+    }
+    const auto found = fIds.find(id);
+    // Ids are plain fields: one changed since the index was made is checked here and looked up afresh.
+    if (found != fIds.end() && found->second->id == id) return found->second;
     Art* match = nullptr;
     Walk([&](Art& art) {
-        if (!match && !id.empty() && art.id == id) match = &art;
+        if (!match && art.id == id) match = &art;
     });
     return match;
 }
@@ -69,8 +79,9 @@ std::vector<std::unique_ptr<Art>>& Document::SiblingsOf(Art& art) { return *List
 
 void Document::Adopt(Art& art, Layer* layer, Art* parent)
 {
-    art.layer = layer;
     art.parent = parent;
+    if (art.layer == layer) return;  // what it holds stays in the layer too
+    art.layer = layer;
     for (auto& child : art.children) Adopt(*child, layer, &art);
 }
 
@@ -90,11 +101,10 @@ struct Place {
     std::size_t index = 0;
 };
 
-std::size_t IndexIn(const std::vector<std::unique_ptr<Art>>& list, const Art* art)
+// Each object's place from `from` on, after the list changed there.
+void Renumber(std::vector<std::unique_ptr<Art>>& list, std::size_t from)
 {
-    for (std::size_t i = 0; i < list.size(); ++i)
-        if (list[i].get() == art) return i;
-    return std::numeric_limits<std::size_t>::max();
+    for (std::size_t i = from; i < list.size(); ++i) list[i]->place = i;
 }
 
 }  // namespace
@@ -109,7 +119,9 @@ Art* Document::NewArt(ArtKind kind, PaintOrder order, Art* reference)
     // Placed first at the top of a layer, then moved where asked; an order that cannot be applied takes the
     // object away again.
     start->art.push_back(std::move(art));
+    made->place = start->art.size() - 1;
     Adopt(*made, start, nullptr);
+    ++fChanges;
     made->serial = fNextSerial++;
     fArt.emplace(made->serial, made);
     if (!Reorder(made, order, reference)) {
@@ -144,8 +156,7 @@ bool Document::Reorder(Art* art, PaintOrder order, Art* reference)
         if (!reference) return false;
         place.layer = reference->layer;
         place.parent = reference->parent;
-        const std::size_t at = IndexIn(SiblingsOf(*reference), reference);
-        place.index = order == PaintOrder::Above ? at + 1 : at;
+        place.index = order == PaintOrder::Above ? reference->place + 1 : reference->place;
         break;
     }
     case PaintOrder::InsideOnTop:
@@ -164,15 +175,19 @@ bool Document::Reorder(Art* art, PaintOrder order, Art* reference)
     if (depth + Height(*art) - 1 > kMaxArtDepth) return false;
 
     auto& from = SiblingsOf(*art);
-    const std::size_t fromIndex = IndexIn(from, art);
-    std::unique_ptr<Art> moving = std::move(from[fromIndex]);
-    from.erase(from.begin() + static_cast<std::ptrdiff_t>(fromIndex));
+    const std::size_t fromIndex = art->place;
     auto& to = *ListOf(place.parent, place.layer);
     // Removing from the same list ahead of the target shifts the target down by one.
     if (&from == &to && fromIndex < place.index) --place.index;
+    if (&from == &to && fromIndex == place.index) return true;  // already there
+    std::unique_ptr<Art> moving = std::move(from[fromIndex]);
+    from.erase(from.begin() + static_cast<std::ptrdiff_t>(fromIndex));
+    Renumber(from, fromIndex);
     place.index = std::min(place.index, to.size());
     to.insert(to.begin() + static_cast<std::ptrdiff_t>(place.index), std::move(moving));
+    Renumber(to, place.index);
     Adopt(*art, place.layer, place.parent);
+    ++fChanges;
     return true;
 }
 
@@ -187,7 +202,10 @@ void Document::Dispose(Art* art)
     if (!art) return;
     Forget(*art);
     auto& list = SiblingsOf(*art);
-    list.erase(list.begin() + static_cast<std::ptrdiff_t>(IndexIn(list, art)));
+    const std::size_t at = art->place;
+    list.erase(list.begin() + static_cast<std::ptrdiff_t>(at));
+    Renumber(list, at);
+    ++fChanges;
 }
 
 std::size_t Document::Depth(const Art& art)

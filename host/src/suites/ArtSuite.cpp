@@ -102,8 +102,7 @@ ZBErr GetArtSibling(PDArtHandle art, PDArtHandle* sibling)
         if (!sibling) return kBadParameterErr;
         *sibling = nullptr;
         const auto& list = object.parent ? object.parent->children : object.layer->art;
-        for (std::size_t i = 0; i + 1 < list.size(); ++i)
-            if (list[i].get() == &object) *sibling = ArtHandle(list[i + 1].get());
+        if (object.place + 1 < list.size()) *sibling = ArtHandle(list[object.place + 1].get());
         return kNoErr;
     });
 }

@@ -1,7 +1,10 @@
 // The document model: paint orders, moves, disposal and the serial numbers that plug-ins see as handles.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "host/Document.h"
 
@@ -120,4 +123,102 @@ TEST(DocumentModel, WalkGoesLayerByLayerBottomToTopWithGroupsBeforeTheirContents
     std::string order;
     for (const Art* art : document.AllArt()) order += art->id + " ";
     EXPECT_EQ(order, "a g g0 g1 z ");
+}
+
+namespace {
+
+// Every list's objects know their place, their parent and their layer; every live serial finds its object.
+std::string Inconsistency(const host::Document& document)
+{
+    std::string problem;
+    std::size_t count = 0;
+    std::function<void(const std::vector<std::unique_ptr<Art>>&, host::Layer*, Art*)> check =
+        [&](const std::vector<std::unique_ptr<Art>>& list, host::Layer* layer, Art* parent) {
+            for (std::size_t i = 0; i < list.size(); ++i) {
+                const Art& art = *list[i];
+                ++count;
+                if (art.place != i)
+                    problem += art.id + " place " + std::to_string(art.place) + " at " + std::to_string(i) + "; ";
+                if (art.layer != layer || art.parent != parent) problem += art.id + " misplaced; ";
+                if (document.Find(art.serial) != &art) problem += art.id + " not found by serial; ";
+                check(art.children, layer, const_cast<Art*>(&art));
+            }
+        };
+    for (const auto& layer : document.Layers()) check(layer->art, layer.get(), nullptr);
+    if (count != document.ArtCount())
+        problem += "count " + std::to_string(document.ArtCount()) + " for " + std::to_string(count);
+    return problem;
+}
+
+}  // namespace
+
+// A long mix of new art in every paint order, moves and disposals keeps every object's place, its parent and
+// layer, and the serials: a disposed object's serial finds nothing and none is given twice.
+TEST(DocumentModel, MixedInsertsMovesAndDisposalsKeepPlacesAndSerials)
+{
+    host::Document document(100, 100);
+    document.AddLayer("one");
+    document.AddLayer("two");
+    std::vector<Art*> live;
+    std::vector<uint64_t> dead;
+    uint64_t last = 0;
+    unsigned seed = 12345;
+    auto next = [&seed](unsigned range) {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 16) % range;
+    };
+    constexpr PaintOrder kOrders[] = {PaintOrder::Above,          PaintOrder::Below,    PaintOrder::InsideOnTop,
+                                      PaintOrder::InsideOnBottom, PaintOrder::AboveAll, PaintOrder::BelowAll};
+    for (int step = 0; step < 3000; ++step) {
+        const unsigned what = next(10);
+        Art* reference = live.empty() || next(4) == 0 ? nullptr : live[next(static_cast<unsigned>(live.size()))];
+        const PaintOrder order = kOrders[next(6)];
+        if (what < 6 || live.empty()) {
+            document.SetCurrentLayer(document.Layers()[next(2)].get());
+            Art* made = document.NewArt(next(3) == 0 ? ArtKind::Path : ArtKind::Group, order, reference);
+            if (!made) continue;
+            EXPECT_GT(made->serial, last);
+            last = made->serial;
+            made->id = "a" + std::to_string(step);
+            live.push_back(made);
+        } else if (what < 9) {
+            document.Reorder(live[next(static_cast<unsigned>(live.size()))], order, reference);
+        } else {
+            Art* gone = live[next(static_cast<unsigned>(live.size()))];
+            // What it holds goes with it.
+            std::vector<Art*> inside;
+            std::function<void(Art*)> collect = [&](Art* art) {
+                inside.push_back(art);
+                for (auto& child : art->children) collect(child.get());
+            };
+            collect(gone);
+            for (Art* art : inside) {
+                dead.push_back(art->serial);
+                live.erase(std::find(live.begin(), live.end(), art));
+            }
+            document.Dispose(gone);
+        }
+        const std::string problem = Inconsistency(document);
+        ASSERT_EQ(problem, "") << "after step " << step;
+    }
+    for (const uint64_t serial : dead) EXPECT_EQ(document.Find(serial), nullptr);
+    // The id index follows the changes, and a renamed object is found by its new id.
+    for (Art* art : live) ASSERT_EQ(document.FindById(art->id), art);
+    live.front()->id = "renamed";
+    EXPECT_EQ(document.FindById("renamed"), live.front());
+    EXPECT_EQ(document.FindById("a0"), nullptr);
+}
+
+// Ids repeat in files; the first in document order is found, also after the first one moves behind the second.
+TEST(DocumentModel, FindByIdGivesTheFirstInDocumentOrder)
+{
+    host::Document document(100, 100);
+    Art* first = Make(document, "same", ArtKind::Path, PaintOrder::AboveAll, nullptr);
+    Art* second = Make(document, "same", ArtKind::Path, PaintOrder::AboveAll, nullptr);
+    EXPECT_EQ(document.FindById("same"), first);
+    ASSERT_TRUE(document.Reorder(first, PaintOrder::AboveAll, nullptr));
+    EXPECT_EQ(document.FindById("same"), second);
+    document.Dispose(second);
+    EXPECT_EQ(document.FindById("same"), first);
+    EXPECT_EQ(document.FindById(""), nullptr);
 }
