@@ -4,7 +4,10 @@
 #include <charconv>
 #include <cmath>
 #include <filesystem>
+#include <iostream>
 #include <ostream>
+
+#include "TerminalProgress.h"
 
 namespace pendrake {
 namespace {
@@ -101,11 +104,23 @@ bool MakesFrame(const std::string& x, const std::string& y, const std::string& w
     return values[0] >= 0 && values[1] >= 0 && values[2] > 0 && values[3] > 0;
 }
 
+// Documents this large take long enough in the output run that a terminal shows it.
+constexpr std::size_t kLargeDocument = 10000;
+
 std::string Join(const std::vector<std::string>& ids)
 {
     std::string joined;
     for (const std::string& id : ids) joined += (joined.empty() ? "" : ",") + id;
     return joined;
+}
+
+// "4 objects", and with the ids where they were asked for: "4 objects: a,b,c,d". A job of 10,000 paths prints
+// a line a person can read.
+std::string Counted(const std::vector<std::string>& ids, bool verbose)
+{
+    std::string text = std::to_string(ids.size()) + (ids.size() == 1 ? " object" : " objects");
+    if (verbose) text += ": " + Join(ids);
+    return text;
 }
 
 }  // namespace
@@ -289,8 +304,9 @@ bool CutJob::Run(const CutJobOptions& options, std::string* problem)
     if (!MarkWith(options.perforateIds, kPerforationMarkTagName, PanelOperation::kTogglePerforationTag, problem))
         return false;
     if (!Send("!select none", problem)) return false;
-    if (!cutIds.empty()) fLog << "Cut lines: " << Join(cutIds) << '\n';
-    if (!options.perforateIds.empty()) fLog << "Perforation lines: " << Join(options.perforateIds) << '\n';
+    if (!cutIds.empty()) fLog << "Cut lines: " << Counted(cutIds, options.verbose) << '\n';
+    if (!options.perforateIds.empty())
+        fLog << "Perforation lines: " << Counted(options.perforateIds, options.verbose) << '\n';
 
     const std::string target = Element("Target", std::to_string(options.target));
     bool previewed = false;
@@ -299,13 +315,26 @@ bool CutJob::Run(const CutJobOptions& options, std::string* problem)
     if (!Acted(problem)) return false;
     if (previewed) {
         const std::string indexes = Find(preview, "indexes");
-        fLog << "Preview (target " << options.target << "): paths " << (indexes.empty() ? "(none)" : indexes)
-             << " (negative: cut lines), crop marks " << (Find(preview, "ExistCropMark") == "1" ? "present" : "absent")
-             << '\n';
+        // "4,5,-8": the paths the output would write, the negative ones cut lines.
+        std::size_t paths = 0, cut = 0;
+        for (std::size_t at = 0; at < indexes.size();) {
+            ++paths;
+            if (indexes[at] == '-') ++cut;
+            const std::size_t comma = indexes.find(',', at);
+            at = comma == std::string::npos ? indexes.size() : comma + 1;
+        }
+        fLog << "Preview (target " << options.target << "): " << paths << (paths == 1 ? " path, " : " paths, ") << cut
+             << " of them cut lines, crop marks " << (Find(preview, "ExistCropMark") == "1" ? "present" : "absent");
+        if (options.verbose && !indexes.empty()) fLog << ": " << indexes << " (negative: cut lines)";
+        fLog << '\n';
     }
 
     bool messaged = false;
+    const host::Document* document = fHost.CurrentDocument();
+    TerminalProgress progress(std::cerr, options.progress && document && document->ArtCount() >= kLargeDocument);
+    progress.Begin("output run");
     const std::string message = Ask(Operation(PanelOperation::kOutputRun, target), kDispMessageEvent.name, &messaged);
+    progress.End();
     const std::string number = messaged ? Find(message, "Num") : std::string();
     if (!Acted(problem)) return false;
     if (options.macEdition) return Reported(OutputFolderOfMacEdition(), number, problem);

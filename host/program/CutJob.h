@@ -22,6 +22,8 @@ struct CutJobOptions {
     std::vector<std::string> cutIds;        // SVG ids of the paths (or groups) to cut
     std::vector<std::string> perforateIds;  // SVG ids to perforate; they are cut lines as well
     int32_t target = 3;                     // which objects the output writes: 3 the cut lines (see README)
+    bool verbose = false;                   // list the ids and path indexes, not only their counts
+    bool progress = false;                  // show how long a large output run takes (standard error is a terminal)
 };
 
 // The model a job uses when none is named: TS-1, or TR-2 in the macOS feature set, which has no TS-1.

@@ -1,5 +1,7 @@
 #include "HostSession.h"
 
+#include "TerminalProgress.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -14,6 +16,12 @@
 #include "platform/Platform.h"
 
 namespace pendrake {
+namespace {
+
+// Artwork this large takes long enough to read that a terminal shows how far it got.
+constexpr std::uintmax_t kLargeArtworkBytes = std::uintmax_t{1} << 20;
+
+}  // namespace
 
 std::string ProgramFolder()
 {
@@ -79,31 +87,38 @@ HostSession::HostSession(const SessionOptions& options, std::ostream& log) : fLo
         host::SvgReadOptions import;
         import.strict = options.strictImport;
         import.warnings = &warnings;
-        fHost->OpenDocument(host::ReadSvgFile(options.artwork, import));
-        for (const std::string& warning : warnings) log << warning << '\n';
-    }
-
-    fPluginsFolder = options.pluginsFolder.empty() ? app + "/Plug-ins/" + options.edition : options.pluginsFolder;
-    for (const auto& problem : fHost->LoadPluginsFrom(fPluginsFolder)) {
-        log << "pendrake: " << problem.path << ": " << problem.message << '\n';
-        ++fLoadProblems;
-    }
-    fHost->StartAll();
-    fHost->PanelServiceReady();
-    // A plug-in that did not start, or could not take in the start, would leave the user with a panel that
-    // answers nothing.
-    for (const auto& plugin : fHost->Plugins()) {
-        if (plugin->state != PluginState::StartupFailed) continue;
-        log << "pendrake: " << plugin->path << ": the plug-in did not start (error "
-            << pd::CodeText(plugin->startupResult) << ")\n";
-        ++fLoadProblems;
-    }
-    for (const auto& failure : fHost->NotifyFailures()) {
-        log << "pendrake: " << failure.plugin << " could not take in \"" << failure.type << "\" (error "
-            << pd::CodeText(failure.code) << ")\n";
-        ++fLoadProblems;
-    }
+        std::error_code sizeError;
+        const bool large = std::filesystem::file_size(options.artwork, sizeError) >= kLargeArtworkBytes && !sizeError;
+        TerminalProgress progress(log, options.progress && large);
+        import.progress = [&progress](std::size_t done, std::size_t total) { progress.Update(done, total);
+    };
+    progress.Begin("reading " + options.artwork);
+    fHost->OpenDocument(host::ReadSvgFile(options.artwork, import));
+    progress.End();
+    for (const std::string& warning : warnings) log << warning << '\n';
 }
+
+fPluginsFolder = options.pluginsFolder.empty() ? app + "/Plug-ins/" + options.edition : options.pluginsFolder;
+for (const auto& problem : fHost->LoadPluginsFrom(fPluginsFolder)) {
+    log << "pendrake: " << problem.path << ": " << problem.message << '\n';
+    ++fLoadProblems;
+}
+fHost->StartAll();
+fHost->PanelServiceReady();
+// A plug-in that did not start, or could not take in the start, would leave the user with a panel that
+// answers nothing.
+for (const auto& plugin : fHost->Plugins()) {
+    if (plugin->state != PluginState::StartupFailed) continue;
+    log << "pendrake: " << plugin->path << ": the plug-in did not start (error " << pd::CodeText(plugin->startupResult)
+        << ")\n";
+    ++fLoadProblems;
+}
+for (const auto& failure : fHost->NotifyFailures()) {
+    log << "pendrake: " << failure.plugin << " could not take in \"" << failure.type << "\" (error "
+        << pd::CodeText(failure.code) << ")\n";
+    ++fLoadProblems;
+}
+}  // namespace pendrake
 
 HostSession::~HostSession()
 {

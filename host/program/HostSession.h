@@ -18,6 +18,7 @@ struct SessionOptions {
     std::string artwork;              // an SVG file to open before the plug-ins start; empty: no document
     // Refuse an artwork with anything the document cannot hold, instead of importing its nearest equivalent.
     bool strictImport = false;
+    bool progress = false;    // show the progress of reading a large artwork (standard error is a terminal)
     std::string preferences;  // the preference file; empty: DefaultPreferencesFile() when it exists
     std::string appFolder;    // the installed layout's root; empty: ProgramFolder()
     // Host calls made to fail, each "CALL" (every call) or "CALL:N" (the Nth call, once), from the start.

@@ -6,6 +6,7 @@
 #include <CLI/CLI.hpp>
 
 #include "Commands.h"
+#include "TerminalProgress.h"
 
 namespace {
 
@@ -87,6 +88,8 @@ int main(int argc, char** argv)
                     "objects the output writes: 1 selected, 2 current layer, 3 cut lines, 4 perforation lines, "
                     "0 all")
         ->default_str("3");
+    run->add_flag("--verbose", jobOptions.job.verbose,
+                  "list the ids of the cut and perforation lines and the paths of the preview, not only their counts");
     run->add_option("--save", jobOptions.saveAs, "write the document here afterwards")->type_name("OUT.svg");
 
     try {
@@ -104,6 +107,9 @@ int main(int argc, char** argv)
         return 2;
     }
 
+    // Progress of long steps only where a person watches.
+    const bool terminal = pendrake::TerminalProgress::ForStandardError();
+    panelOptions.session.progress = jobOptions.session.progress = jobOptions.job.progress = terminal;
     try {
         if (*start) return pendrake::RunStart(startOptions);
         if (*run) return pendrake::RunJob(jobOptions, std::cout, std::cerr);

@@ -139,7 +139,7 @@ protected:
 const std::string kTs1Four =
     "Cutter model TS-1 (id 8): X 10 mm, Y 20 mm, W 170 mm, L 200 mm, 4 marks\n"
     "Crop frame (points): left 56.6929, top 651.969, right 538.583, bottom 85.0394\n";
-const std::string kCutLines = "Cut lines: tri,slit,dot,fold\nPerforation lines: fold\n";
+const std::string kCutLines = "Cut lines: 4 objects\nPerforation lines: 1 object\n";
 const std::string kStarted = "Output: the cut data file was written and the cutting application started\n";
 
 TEST_F(RunCommand, TheMainJobWritesTheCutLinesStartsTheApplicationAndSavesTheMarkedDocument)
@@ -149,7 +149,7 @@ TEST_F(RunCommand, TheMainJobWritesTheCutLinesStartsTheApplicationAndSavesTheMar
     EXPECT_EQ(fErr, "");
     EXPECT_EQ(fOut,
               Steps(kTs1Four, kCutLines,
-                    "Preview (target 3): paths -10,-11,-12,-13 (negative: cut lines), crop marks present\n", kStarted));
+                    "Preview (target 3): 4 paths, 4 of them cut lines, crop marks present\n", kStarted));
     EXPECT_EQ(FileBytes(fCutFile), CutFileText(kTs1FourComment, {kTriangle, kSlit, kDot, kFold}));
     EXPECT_EQ(fSandbox.WaitForRecords(1), (std::vector<Lines>{{fApplication, "-i", fCutFile}}));
 
@@ -191,7 +191,7 @@ TEST_F(RunCommand, ModelCropCountAndTargetChooseWhatIsWritten)
               "Cutter model TS-1 (id 8): X 10 mm, Y 20 mm, W 170 mm, L 200 mm, 3 marks\n"
               "Crop frame (points): left 42.5197, top 637.795, right 524.409, bottom 70.8661\n"
               "Crop marks: 3 objects\n" +
-                  kCutLines + "Preview (target 4): paths -7 (negative: cut lines), crop marks present\n" + kStarted +
+                  kCutLines + "Preview (target 4): 1 path, 1 of them cut lines, crop marks present\n" + kStarted +
                   "Saved: " + Path("out.svg") + "\n");
     EXPECT_EQ(FileBytes(fCutFile),
               CutFileText("%%VarrowCropMark: 14.173228 14.173228 481.889764 566.929134 28.346457 56.692913 3",
@@ -211,8 +211,8 @@ TEST_F(RunCommand, ModelCropCountAndTargetChooseWhatIsWritten)
               "Cut data file: CUTFILE\n"
               "Cutter model KM-1 (id 0): X 25 mm, Y 6 mm, W 150 mm, L 250 mm, 3 marks\n"
               "Crop frame (points): left 85.0394, top 818.819, right 510.236, bottom 110.157\n"
-              "Crop marks: 3 objects\nCut lines: extra\n"
-              "Preview (target 0): paths 4,5,6,7,-8 (negative: cut lines), crop marks present\n" +
+              "Crop marks: 3 objects\nCut lines: 1 object\n"
+              "Preview (target 0): 5 paths, 1 of them cut lines, crop marks present\n" +
                   kStarted + "Saved: " + Path("out.svg") + "\n");
     EXPECT_EQ(
         FileBytes(fCutFile),
@@ -243,7 +243,7 @@ TEST_F(RunCommand, WithoutTheApplicationTheFileIsWrittenAndTheRunFails)
               "pendrake: the cut data file was written, but the cutting application could not be started: it is not "
               "registered, or its registered path names no program that can run\n");
     EXPECT_EQ(fOut, Steps(kTs1Four, kCutLines,
-                          "Preview (target 3): paths -10,-11,-12,-13 (negative: cut lines), crop marks present\n", ""));
+                          "Preview (target 3): 4 paths, 4 of them cut lines, crop marks present\n", ""));
     EXPECT_EQ(FileBytes(fCutFile), CutFileText(kTs1FourComment, {kTriangle, kSlit, kDot, kFold}));
     EXPECT_EQ(fSandbox.RecordCount(), 0u);
     // The document is saved all the same, marks and tags included.
@@ -304,13 +304,14 @@ TEST_F(RunCommand, TheMacEditionWritesTheCommandFilesAndOpensTheOutputApplicatio
     fSandbox.InstallOutputApplication();
     fOptions.session.edition = "macos";
     fOptions.job.perforateIds = {};
+    fOptions.job.verbose = true;  // the ids and the preview's paths listed too
     EXPECT_EQ(Run(), 0) << fErr;
     EXPECT_EQ(fErr, "");
     EXPECT_EQ(fOut,
               "Cutter model TR-2 (id 4): X 10 mm, Y 25 mm, W 170 mm, L 215 mm\n"
               "Crop frame (points): left 56.6929, top 708.661, right 538.583, bottom 99.2126\n"
-              "Crop marks: 9 objects\nCut lines: tri,slit,dot\n"
-              "Preview (target 3): paths -10,-11,-12 (negative: cut lines), crop marks present\n"
+              "Crop marks: 9 objects\nCut lines: 3 objects: tri,slit,dot\n"
+              "Preview (target 3): 3 paths, 3 of them cut lines, crop marks present: -10,-11,-12 (negative: cut lines)\n"
               "Output: the command files were written to " +
                   folder + " and the output application opened\nSaved: " + Path("out.svg") + "\n");
     EXPECT_EQ(fCutFile, "");  // that feature set makes no cut data file

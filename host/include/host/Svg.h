@@ -6,6 +6,7 @@
 #define HOST_SVG_H
 
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -29,6 +30,8 @@ struct SvgReadOptions {
     bool strict = false;
     // Where the warnings of an import go: one line "FILE:LINE:COLUMN: warning: ..." per kind, with a count.
     std::vector<std::string>* warnings = nullptr;
+    // Called now and then while a large file is read, with the bytes read so far and the file's size.
+    std::function<void(std::size_t done, std::size_t total)> progress;
 };
 
 // Reads a whole document or throws SvgError whose what() is "FILE:LINE:COLUMN: message" (the place of the

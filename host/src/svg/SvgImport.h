@@ -149,6 +149,8 @@ private:
     std::vector<Layer*> fUnnamed;
     std::vector<pugi::xml_node> fCopying;  // the elements use is copying now, outermost first
     std::size_t fCopiedElements = 0;
+    std::size_t fElementsRead = 0;  // for SvgReadOptions::progress, every kProgressEvery elements
+    static constexpr std::size_t kProgressEvery = 4096;
 };
 
 std::string HexByte(char byte);

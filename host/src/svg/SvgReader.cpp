@@ -411,6 +411,8 @@ void Reader::ReadElement(pugi::xml_node element, const Context& context)
     // Before anything inside is read: no file drives the recursion past the document's depth.
     if (context.depth > kMaxArtDepth) FailAt(element, TooDeep());
     if (!fCopying.empty()) CountCopy(element);
+    if (fOptions.progress && ++fElementsRead % kProgressEvery == 0)
+        fOptions.progress(fSource.OffsetOf(element), fSource.Size());
     if (!ConditionsHold(element)) return;
     if (!IsOneOf(local, kDrawn)) {
         Warn("element " + local, element, Describe(element) + " left out: the document has no equivalent");

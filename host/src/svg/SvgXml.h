@@ -33,6 +33,7 @@ public:
     std::string Where(std::size_t offset) const;
     std::string Where(pugi::xml_node element) const;         // its "<"
     std::string Where(pugi::xml_attribute attribute) const;  // its name
+    std::size_t OffsetOf(pugi::xml_node element) const { return OffsetOf(element.name()); }
 
 private:
     std::size_t OffsetOf(const char* pointer) const;
