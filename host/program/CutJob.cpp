@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <chrono>
 #include <cmath>
 #include <filesystem>
 #include <iostream>
@@ -333,7 +334,9 @@ bool CutJob::Run(const CutJobOptions& options, std::string* problem)
     const host::Document* document = fHost.CurrentDocument();
     TerminalProgress progress(std::cerr, options.progress && document && document->ArtCount() >= kLargeDocument);
     progress.Begin("output run");
+    const auto start = std::chrono::steady_clock::now();
     const std::string message = Ask(Operation(PanelOperation::kOutputRun, target), kDispMessageEvent.name, &messaged);
+    fOutputSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     progress.End();
     const std::string number = messaged ? Find(message, "Num") : std::string();
     if (!Acted(problem)) return false;

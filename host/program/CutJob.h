@@ -24,6 +24,7 @@ struct CutJobOptions {
     int32_t target = 3;                     // which objects the output writes: 3 the cut lines (see README)
     bool verbose = false;                   // list the ids and path indexes, not only their counts
     bool progress = false;                  // show how long a large output run takes (standard error is a terminal)
+    bool timings = false;                   // print how long reading, the output run and saving took
 };
 
 // The model a job uses when none is named: TS-1, or TR-2 in the macOS feature set, which has no TS-1.
@@ -45,6 +46,8 @@ public:
     // False with *problem set when a step could not be done; the steps before it stay done.
     bool Run(const CutJobOptions& options, std::string* problem);
 
+    double OutputSeconds() const { return fOutputSeconds; }  // how long the output run took
+
 private:
     // The macOS feature set's output run, from the message number it answered with (empty: none).
     bool Reported(const std::string& folder, const std::string& number, std::string* problem);
@@ -64,6 +67,7 @@ private:
     ConsolePanel& fPanel;
     const std::vector<wirelet::EventRecord>& fEvents;
     std::ostream& fLog;
+    double fOutputSeconds = 0;
     uint64_t fRefusedContexts = 0;  // the host's counts when the job began
     std::size_t fAlerts = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "TerminalProgress.h"
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -93,7 +94,9 @@ HostSession::HostSession(const SessionOptions& options, std::ostream& log) : fLo
         import.progress = [&progress](std::size_t done, std::size_t total) { progress.Update(done, total);
     };
     progress.Begin("reading " + options.artwork);
+    const auto start = std::chrono::steady_clock::now();
     fHost->OpenDocument(host::ReadSvgFile(options.artwork, import));
+    fReadSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     progress.End();
     for (const std::string& warning : warnings) log << warning << '\n';
 }

@@ -46,6 +46,7 @@ public:
     host::Host& Host() { return *fHost; }
     const std::string& PluginsFolder() const { return fPluginsFolder; }
     int LoadProblems() const { return fLoadProblems; }
+    double ReadSeconds() const { return fReadSeconds; }  // how long reading the artwork took
     // Writes the preference file when something changed the preferences.
     void SavePreferences();
 
@@ -56,6 +57,7 @@ private:
     std::string fPluginsFolder;
     std::string fPreferencesFile;
     int fLoadProblems = 0;
+    double fReadSeconds = 0;
 };
 
 }  // namespace pendrake

@@ -1,4 +1,6 @@
 // `pendrake run`: the main job on one artwork (see CutJob.h), then the document saved.
+#include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <iostream>
 #include <set>
@@ -26,6 +28,14 @@ std::set<std::string> CutDataFiles()
             found.insert(entry.path().string());
     }
     return found;
+}
+
+// "0.412 s": to the millisecond.
+std::string Seconds(double seconds)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.3f s", seconds);
+    return text;
 }
 
 }  // namespace
@@ -61,10 +71,15 @@ int RunJob(const JobOptions& options, std::ostream& out, std::ostream& err)
         bus.SetObserver({});
 
         // Every step leaves the document whole, so it is saved also after a failed output.
+        const auto saving = std::chrono::steady_clock::now();
         if (!options.saveAs.empty()) {
             host::WriteSvgFile(*session.Host().CurrentDocument(), options.saveAs);
             out << "Saved: " << options.saveAs << '\n';
         }
+        const double savingSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - saving).count();
+        if (options.job.timings)
+            err << "Timings: reading " << Seconds(session.ReadSeconds()) << ", output run "
+                << Seconds(job.OutputSeconds()) << ", saving " << Seconds(savingSeconds) << '\n';
         for (const auto& violation : session.Host().GetChecks().Violations()) {
             err << "pendrake: host check: " << violation << '\n';
             status = 1;

@@ -88,6 +88,8 @@ int main(int argc, char** argv)
                     "objects the output writes: 1 selected, 2 current layer, 3 cut lines, 4 perforation lines, "
                     "0 all")
         ->default_str("3");
+    run->add_flag("--timings", jobOptions.job.timings,
+                  "print to standard error how long reading, the output run and saving took");
     run->add_flag("--verbose", jobOptions.job.verbose,
                   "list the ids of the cut and perforation lines and the paths of the preview, not only their counts");
     run->add_option("--save", jobOptions.saveAs, "write the document here afterwards")->type_name("OUT.svg");

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <regex>
 #include <sstream>
 
 #include <gtest/gtest.h>
@@ -147,9 +148,8 @@ TEST_F(RunCommand, TheMainJobWritesTheCutLinesStartsTheApplicationAndSavesTheMar
     Register();
     EXPECT_EQ(Run(), 0) << fErr;
     EXPECT_EQ(fErr, "");
-    EXPECT_EQ(fOut,
-              Steps(kTs1Four, kCutLines,
-                    "Preview (target 3): 4 paths, 4 of them cut lines, crop marks present\n", kStarted));
+    EXPECT_EQ(fOut, Steps(kTs1Four, kCutLines, "Preview (target 3): 4 paths, 4 of them cut lines, crop marks present\n",
+                          kStarted));
     EXPECT_EQ(FileBytes(fCutFile), CutFileText(kTs1FourComment, {kTriangle, kSlit, kDot, kFold}));
     EXPECT_EQ(fSandbox.WaitForRecords(1), (std::vector<Lines>{{fApplication, "-i", fCutFile}}));
 
@@ -242,8 +242,8 @@ TEST_F(RunCommand, WithoutTheApplicationTheFileIsWrittenAndTheRunFails)
     EXPECT_EQ(fErr,
               "pendrake: the cut data file was written, but the cutting application could not be started: it is not "
               "registered, or its registered path names no program that can run\n");
-    EXPECT_EQ(fOut, Steps(kTs1Four, kCutLines,
-                          "Preview (target 3): 4 paths, 4 of them cut lines, crop marks present\n", ""));
+    EXPECT_EQ(fOut,
+              Steps(kTs1Four, kCutLines, "Preview (target 3): 4 paths, 4 of them cut lines, crop marks present\n", ""));
     EXPECT_EQ(FileBytes(fCutFile), CutFileText(kTs1FourComment, {kTriangle, kSlit, kDot, kFold}));
     EXPECT_EQ(fSandbox.RecordCount(), 0u);
     // The document is saved all the same, marks and tags included.
@@ -307,13 +307,14 @@ TEST_F(RunCommand, TheMacEditionWritesTheCommandFilesAndOpensTheOutputApplicatio
     fOptions.job.verbose = true;  // the ids and the preview's paths listed too
     EXPECT_EQ(Run(), 0) << fErr;
     EXPECT_EQ(fErr, "");
-    EXPECT_EQ(fOut,
-              "Cutter model TR-2 (id 4): X 10 mm, Y 25 mm, W 170 mm, L 215 mm\n"
-              "Crop frame (points): left 56.6929, top 708.661, right 538.583, bottom 99.2126\n"
-              "Crop marks: 9 objects\nCut lines: 3 objects: tri,slit,dot\n"
-              "Preview (target 3): 3 paths, 3 of them cut lines, crop marks present: -10,-11,-12 (negative: cut lines)\n"
-              "Output: the command files were written to " +
-                  folder + " and the output application opened\nSaved: " + Path("out.svg") + "\n");
+    EXPECT_EQ(
+        fOut,
+        "Cutter model TR-2 (id 4): X 10 mm, Y 25 mm, W 170 mm, L 215 mm\n"
+        "Crop frame (points): left 56.6929, top 708.661, right 538.583, bottom 99.2126\n"
+        "Crop marks: 9 objects\nCut lines: 3 objects: tri,slit,dot\n"
+        "Preview (target 3): 3 paths, 3 of them cut lines, crop marks present: -10,-11,-12 (negative: cut lines)\n"
+        "Output: the command files were written to " +
+            folder + " and the output application opened\nSaved: " + Path("out.svg") + "\n");
     EXPECT_EQ(fCutFile, "");  // that feature set makes no cut data file
     EXPECT_EQ(fSandbox.WaitForRecords(1),
               (std::vector<Lines>{{folder + "TalvexOutputX.app/Contents/MacOS/TalvexOutputX"}}));
@@ -386,3 +387,15 @@ TEST_F(RunCommand, HpglOfTheSampleDrawsWhereTheArtworkIs)
 }
 
 }  // namespace
+
+TEST_F(RunCommand, TimingsTellHowLongReadingTheOutputRunAndSavingTook)
+{
+    Register();
+    fOptions.job.timings = true;
+    EXPECT_EQ(Run(), 0) << fErr;
+    EXPECT_TRUE(std::regex_match(
+        fErr,
+        std::regex(
+            "Timings: reading [0-9]+\\.[0-9]{3} s, output run [0-9]+\\.[0-9]{3} s, saving [0-9]+\\.[0-9]{3} s\n")))
+        << fErr;
+}
