@@ -48,17 +48,16 @@ pugi::xml_attribute HrefOf(pugi::xml_node element)
     return {};
 }
 
-IdIndex::IdIndex(pugi::xml_node root)
-{
-    ForEachNode(root, [&](pugi::xml_node node) {
-        if (node.type() == pugi::node_element)
-            if (const pugi::xml_attribute id = node.attribute("id"); id && *id.value())
-                fElements.emplace(std::string_view(id.value()), node);
-    });
-}
-
 pugi::xml_node IdIndex::Find(std::string_view id) const
 {
+    if (!fMade) {
+        ForEachNode(fRoot, [&](pugi::xml_node node) {
+            if (node.type() == pugi::node_element)
+                if (const pugi::xml_attribute found = node.attribute("id"); found && *found.value())
+                    fElements.emplace(std::string_view(found.value()), node);
+        });
+        fMade = true;
+    }
     const auto found = fElements.find(id);
     return found == fElements.end() ? pugi::xml_node() : found->second;
 }

@@ -23,14 +23,17 @@ std::string LocalId(std::string_view reference);
 // The element's href (SVG 2) or xlink:href; a null attribute when it has neither.
 pugi::xml_attribute HrefOf(pugi::xml_node element);
 
-// Every element with an id, found in one walk; where ids repeat, the first in document order is the one found.
+// Every element with an id, found in one walk made at the first look-up (a file without references never pays
+// for it); where ids repeat, the first in document order is the one found.
 class IdIndex {
 public:
-    explicit IdIndex(pugi::xml_node root);
+    explicit IdIndex(pugi::xml_node root) : fRoot(root) {}
     pugi::xml_node Find(std::string_view id) const;
 
 private:
-    std::unordered_map<std::string_view, pugi::xml_node> fElements;  // the views point into the parsed document
+    pugi::xml_node fRoot;
+    mutable bool fMade = false;
+    mutable std::unordered_map<std::string_view, pugi::xml_node> fElements;  // views into the parsed document
 };
 
 }  // namespace host::svg
