@@ -146,7 +146,7 @@ void CutFileWriter::WriteLine(CutLine& line) noexcept
         fFailed = true;  // never cut short: a line that cannot be written makes the file incomplete
         return;
     }
-    WriteCutData(text);
+    WriteBytes(text, line.FinishedLength());
 }
 
 void CutFileWriter::WriteBytes(const char* bytes, std::size_t size) noexcept

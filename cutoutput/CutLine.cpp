@@ -37,13 +37,20 @@ CutLine& CutLine::Word(const char* text) noexcept
 
 CutLine& CutLine::Real(double value) noexcept
 {
-    char text[kMaxRealTextLength + 1];
-    const std::size_t length = FormatCutReal(value, text);
-    if (length == 0) {
+    // Formatted in place: the line has room for every item's longest text.
+    const std::size_t separator = fLength > 0 ? 1 : 0;
+    if (fFailed || !std::isfinite(value) || fLength + separator + kMaxRealTextLength + 3 > kCapacity) {
         fFailed = true;
-    } else {
-        Append(text, length);
+        return *this;
     }
+    char* start = fText + fLength + separator;
+    const auto result = std::to_chars(start, start + kMaxRealTextLength, value, std::chars_format::fixed, 6);
+    if (result.ec != std::errc()) {
+        fFailed = true;
+        return *this;
+    }
+    if (separator) fText[fLength] = ' ';
+    fLength = static_cast<std::size_t>(result.ptr - fText);
     return *this;
 }
 

@@ -26,11 +26,14 @@ public:
 
     // The line with CR LF, NUL-terminated; null when an item did not fit or a real was not a finite number.
     const char* Finish() noexcept;
+    // The length of what Finish returned, CR LF included.
+    std::size_t FinishedLength() const noexcept { return fLength + 2; }
 
 private:
     void Append(const char* text, std::size_t length) noexcept;
 
-    char fText[kCapacity] = {};
+    // Not cleared: only the first fLength bytes are ever read, and a line is made for every segment written.
+    char fText[kCapacity];
     std::size_t fLength = 0;
     bool fFailed = false;
 };
