@@ -172,7 +172,7 @@ public:
     // The first object in document order with this SVG id. The index of ids is made again only after objects
     // came, went or moved, so that looking up many ids costs one walk.
     Art* FindById(const std::string& id) const;
-    std::size_t ArtCount() const { return fArt.size(); }
+    std::size_t ArtCount() const { return fLiveArt; }
 
     // Every object in document order: layers bottom to top, each list bottom to top, a group before its contents.
     void Walk(const std::function<void(Art&)>& visit) const;
@@ -199,7 +199,10 @@ private:
     std::vector<std::unique_ptr<Layer>> fLayers;
     Layer* fCurrentLayer = nullptr;
     uint64_t fNextSerial = 1;
-    std::unordered_map<uint64_t, Art*> fArt;
+    // Serials are given in order and never again, so the live objects are found by serial in a table as long as
+    // the serials given: no hashing, and a disposed object's slot stays empty.
+    std::vector<Art*> fBySerial;
+    std::size_t fLiveArt = 0;
     uint64_t fChanges = 0;                   // objects made, moved or disposed
     mutable uint64_t fIdsAt = ~uint64_t{0};  // fChanges when fIds was made
     mutable std::unordered_map<std::string, Art*> fIds;

@@ -43,11 +43,7 @@ Layer* Document::FindLayerByName(const std::string& name) const
     return nullptr;
 }
 
-Art* Document::Find(uint64_t serial) const
-{
-    const auto found = fArt.find(serial);
-    return found == fArt.end() ? nullptr : found->second;
-}
+Art* Document::Find(uint64_t serial) const { return serial < fBySerial.size() ? fBySerial[serial] : nullptr; }
 
 Art* Document::FindById(const std::string& id) const
 {
@@ -123,7 +119,9 @@ Art* Document::NewArt(ArtKind kind, PaintOrder order, Art* reference)
     Adopt(*made, start, nullptr);
     ++fChanges;
     made->serial = fNextSerial++;
-    fArt.emplace(made->serial, made);
+    if (fBySerial.size() <= made->serial) fBySerial.resize(made->serial + 1, nullptr);
+    fBySerial[made->serial] = made;
+    ++fLiveArt;
     if (!Reorder(made, order, reference)) {
         Dispose(made);
         return nullptr;
@@ -194,7 +192,8 @@ bool Document::Reorder(Art* art, PaintOrder order, Art* reference)
 void Document::Forget(Art& art)
 {
     for (auto& child : art.children) Forget(*child);
-    fArt.erase(art.serial);
+    fBySerial[art.serial] = nullptr;
+    --fLiveArt;
 }
 
 void Document::Dispose(Art* art)
@@ -244,7 +243,7 @@ void Document::Walk(const std::function<void(Art&)>& visit) const
 std::vector<Art*> Document::AllArt() const
 {
     std::vector<Art*> all;
-    all.reserve(fArt.size());
+    all.reserve(fLiveArt);
     Walk([&](Art& art) { all.push_back(&art); });
     return all;
 }
