@@ -54,7 +54,7 @@ std::string Reader::TextContent(pugi::xml_node element, const NameScope& scope, 
         const QualifiedName name = inner.ElementName(child);
         if (name.uri != kSvgNamespace || !ConditionsHold(child)) continue;
         if (depth + 1 > kMaxArtDepth) FailAt(child, TooDeep());
-        const std::string& local = name.local;
+        const std::string_view local = name.local;
         if (local == "tspan" || local == "a" || local == "altGlyph" || local == "flowSpan") {
             text += TextContent(child, inner, depth + 1);
         } else if (local == "textPath") {
@@ -65,7 +65,7 @@ std::string Reader::TextContent(pugi::xml_node element, const NameScope& scope, 
             const pugi::xml_node target = href ? Target(child, href.value(), "text", "left out") : pugi::xml_node();
             if (target) text += PlainText(target, depth + 1);
         } else if (local != "title" && local != "desc" && local != "metadata") {
-            Warn("text " + local, child, Describe(child) + " inside text left out");
+            Warn("text " + std::string(local), child, Describe(child) + " inside text left out");
         }
     }
     return text;

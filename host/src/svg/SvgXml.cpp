@@ -72,31 +72,31 @@ NameScope NameScope::Enter(pugi::xml_node element) const
     return inner;
 }
 
-std::string NameScope::Resolve(std::string_view prefix) const
+std::string_view NameScope::Resolve(std::string_view prefix) const
 {
     if (prefix == "xml") return kXmlNamespace;
     if (fBindings)
         for (auto binding = fBindings->rbegin(); binding != fBindings->rend(); ++binding)
-            if (binding->first == prefix) return std::string(binding->second);
+            if (binding->first == prefix) return binding->second;
     return {};
 }
 
 QualifiedName NameScope::ElementName(pugi::xml_node element) const
 {
     const auto [prefix, local] = Split(element.name());
-    std::string uri = Resolve(prefix);
+    std::string_view uri = Resolve(prefix);
     if (prefix.empty() && uri.empty()) uri = kSvgNamespace;
     if (!prefix.empty() && uri.empty()) uri = "?";  // an unbound prefix: foreign content
-    return {uri, std::string(local)};
+    return {uri, local};
 }
 
 QualifiedName NameScope::AttributeName(pugi::xml_attribute attribute) const
 {
     const auto [prefix, local] = Split(attribute.name());
-    if (prefix.empty()) return {{}, std::string(local)};
-    std::string uri = Resolve(prefix);
+    if (prefix.empty()) return {{}, local};
+    std::string_view uri = Resolve(prefix);
     if (uri.empty()) uri = "?";
-    return {uri, std::string(local)};
+    return {uri, local};
 }
 
 pugi::xml_attribute NameScope::Find(pugi::xml_node element, std::string_view uri, std::string_view local) const

@@ -61,9 +61,11 @@ void ForEachNode(pugi::xml_node root, Visit visit)
     }
 }
 
+// Views into the parsed document (or of the namespace constants above): names are looked up for every element and
+// attribute, and copying them would cost an allocation each.
 struct QualifiedName {
-    std::string uri;  // empty: no namespace
-    std::string local;
+    std::string_view uri;  // empty: no namespace
+    std::string_view local;
 };
 
 // The prefixes bound at an element. The names and URIs point into the parsed document, which outlives every
@@ -73,7 +75,7 @@ public:
     // The scope inside element: this one with the element's own xmlns declarations.
     NameScope Enter(pugi::xml_node element) const;
     // The URI of a prefix ("" the default namespace); empty when unbound.
-    std::string Resolve(std::string_view prefix) const;
+    std::string_view Resolve(std::string_view prefix) const;
 
     // Elements without a namespace count as SVG ones, so that files without xmlns still read.
     QualifiedName ElementName(pugi::xml_node element) const;
