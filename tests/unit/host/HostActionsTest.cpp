@@ -238,6 +238,33 @@ TEST_F(HostActions, OffsetsGrowOrShrinkTheAreaWithTheChosenJoin)
     EXPECT_EQ(square->attributes, host::kAttrSelected);
 }
 
+TEST_F(HostActions, OffsetsOfOffsetsKeepTheirSegmentsAndStayWithinTheFlatness)
+{
+    // A circle of radius 50 from four cubic segments, offset by 10 three times, each time the last result.
+    const double k = 50 * 0.5522847498;
+    host::Art* circle = Shape({}, true, true, false);
+    circle->segments = {{{50, 0}, {50, -k}, {50, k}, false},
+                        {{0, 50}, {k, 50}, {-k, 50}, false},
+                        {{-50, 0}, {-50, k}, {-50, -k}, false},
+                        {{0, -50}, {-k, -50}, {k, -50}, false}};
+    // Mitred, each offset keeps the circle's corners; rounded, its arcs take as many as the flatness asks.
+    for (const auto& [join, segments] :
+         {std::pair<int32_t, std::vector<std::size_t>>{2, {76, 76, 76}}, {1, {152, 152, 152}}}) {
+        for (std::size_t round = 0; round < 3; ++round) {
+            ASSERT_EQ(Play("pd_plugin_offset", {{kPDOffsetPathOffsetKey, 10}}, join), kNoErr);
+            const host::Art& offset = *Top().back();
+            EXPECT_EQ(offset.segments.size(), segments[round]) << join << " " << round;
+            const double radius = 60 + 10 * static_cast<double>(round);
+            for (const host::Segment& s : offset.segments) {
+                EXPECT_GE(std::hypot(s.p.h, s.p.v), radius - 0.05 - 0.004);
+                EXPECT_LE(std::hypot(s.p.h, s.p.v), radius + 0.05);
+            }
+        }
+        while (Top().size() > 1) Doc().Dispose(Top().back().get());
+        circle->attributes = host::kAttrSelected;
+    }
+}
+
 TEST_F(HostActions, SinglePrecisionBlocksOffsetAlike)
 {
     const auto* single =
