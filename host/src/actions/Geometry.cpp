@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "LongSideSweep.h"
+
 namespace host {
 namespace {
 
@@ -118,21 +120,16 @@ ClipperLib::Paths Region(const std::vector<Polyline>& lines, bool evenOdd)
 
 ClipperLib::Paths Unite(const ClipperLib::Paths& areas, ClipperLib::PolyFillType fill)
 {
+    const LongSideSweep sweep(areas);
+    ClipperLib::Paths subject = areas;
+    sweep.In(subject);
     ClipperLib::Clipper clipper;
-    clipper.AddPaths(areas, ClipperLib::ptSubject, true);
+    clipper.AddPaths(subject, ClipperLib::ptSubject, true);
     ClipperLib::PolyTree tree;
     clipper.Execute(ClipperLib::ctUnion, tree, fill, fill);
-    return FromTree(tree);
-}
-
-ClipperLib::Paths Subtract(const ClipperLib::Paths& area, const ClipperLib::Paths& removed)
-{
-    ClipperLib::Clipper clipper;
-    clipper.AddPaths(area, ClipperLib::ptSubject, true);
-    clipper.AddPaths(removed, ClipperLib::ptClip, true);
-    ClipperLib::PolyTree tree;
-    clipper.Execute(ClipperLib::ctDifference, tree, ClipperLib::pftNonZero, ClipperLib::pftNonZero);
-    return FromTree(tree);
+    ClipperLib::Paths result = FromTree(tree);
+    sweep.Out(result);
+    return result;
 }
 
 ClipperLib::Paths FromTree(const ClipperLib::PolyTree& tree)

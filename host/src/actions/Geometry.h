@@ -40,10 +40,9 @@ Point FromClipper(const ClipperLib::IntPoint& p);
 
 // The area inside closed polylines (open ones are closed for this) under the given fill rule.
 ClipperLib::Paths Region(const std::vector<Polyline>& lines, bool evenOdd);
-// Boolean operations on areas. The results do not overlap: outers run counter-clockwise, holes clockwise,
+// The union of areas. Its contours do not overlap: outers run counter-clockwise, holes clockwise,
 // each outer followed by its holes.
 ClipperLib::Paths Unite(const ClipperLib::Paths& areas, ClipperLib::PolyFillType fill = ClipperLib::pftNonZero);
-ClipperLib::Paths Subtract(const ClipperLib::Paths& area, const ClipperLib::Paths& removed);
 
 // The contours of a result, without corners within kCleanDistance of a straight line and without the slivers
 // of a few square units that rounding to the grid leaves.

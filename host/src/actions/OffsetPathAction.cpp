@@ -8,6 +8,7 @@
 #include "ActionArt.h"
 #include "ActionParams.h"
 #include "HostActions.h"
+#include "LongSideSweep.h"
 #include "Stroke.h"
 #include "pendrake/PDActionManager.h"
 #include "pendrake/PDPathStyle.h"
@@ -51,13 +52,19 @@ ClipperLib::Paths OffsetArea(const ClipperLib::Paths& area, double distance, con
     const double delta = distance * kGeometryScale;
     const ClipperLib::JoinType join = OffsetJoin(band.join);
     const BevelRule bevels = Bevels(band.join, band.miterLimit, distance > 0 ? 1 : -1);
-    ClipperLib::ClipperOffset offset = Offsetter(band.miterLimit);
+    ClipperLib::Paths contours;
     for (const ClipperLib::Path& contour : area)
-        offset.AddPath(join == ClipperLib::jtRound ? contour : BevelCorners(contour, true, std::fabs(delta), bevels),
-                       join, ClipperLib::etClosedPolygon);
+        contours.push_back(join == ClipperLib::jtRound ? contour
+                                                       : BevelCorners(contour, true, std::fabs(delta), bevels));
+    const LongSideSweep sweep(contours);
+    sweep.In(contours);
+    ClipperLib::ClipperOffset offset = Offsetter(band.miterLimit);
+    offset.AddPaths(contours, join, ClipperLib::etClosedPolygon);
     ClipperLib::PolyTree tree;
     offset.Execute(tree, delta);
-    return FromTree(tree);
+    ClipperLib::Paths result = FromTree(tree);
+    sweep.Out(result);
+    return result;
 }
 
 }  // namespace

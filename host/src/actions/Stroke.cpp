@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "BevelCorners.h"
+#include "LongSideSweep.h"
 #include "pendrake/PDPathStyle.h"
 
 namespace host {
@@ -58,7 +60,8 @@ ClipperLib::Paths StrokeArea(const std::vector<Polyline>& lines, const StrokeSha
     const double half = shape.width / 2 * kGeometryScale;
     const ClipperLib::JoinType join = OffsetJoin(shape.join);
     const BevelRule bevels = Bevels(shape.join, shape.miterLimit, 0);
-    ClipperLib::ClipperOffset offset = Offsetter(shape.miterLimit);
+    ClipperLib::Paths paths;
+    std::vector<std::pair<ClipperLib::JoinType, ClipperLib::EndType>> kinds;
     for (const Polyline& line : lines) {
         ClipperLib::Path path;
         std::vector<bool> smooth;
@@ -67,16 +70,24 @@ ClipperLib::Paths StrokeArea(const std::vector<Polyline>& lines, const StrokeSha
         if (path.size() == 1) {
             // A lone point of an open path is a dot of its cap: a disc, a square, or nothing.
             if (line.closed || shape.cap == kPDButtCap) continue;
-            offset.AddPath(path, shape.cap == kPDRoundCap ? ClipperLib::jtRound : ClipperLib::jtSquare,
-                           OpenEnds(shape.cap));
+            paths.push_back(std::move(path));
+            kinds.emplace_back(shape.cap == kPDRoundCap ? ClipperLib::jtRound : ClipperLib::jtSquare,
+                               OpenEnds(shape.cap));
             continue;
         }
         if (join != ClipperLib::jtRound) path = BevelCorners(path, line.closed, half, bevels, smooth);
-        offset.AddPath(path, join, line.closed ? ClipperLib::etClosedLine : OpenEnds(shape.cap));
+        paths.push_back(std::move(path));
+        kinds.emplace_back(join, line.closed ? ClipperLib::etClosedLine : OpenEnds(shape.cap));
     }
+    const LongSideSweep sweep(paths);
+    sweep.In(paths);
+    ClipperLib::ClipperOffset offset = Offsetter(shape.miterLimit);
+    for (std::size_t i = 0; i < paths.size(); ++i) offset.AddPath(paths[i], kinds[i].first, kinds[i].second);
     ClipperLib::PolyTree tree;
     offset.Execute(tree, half);
-    return FromTree(tree);
+    ClipperLib::Paths area = FromTree(tree);
+    sweep.Out(area);
+    return area;
 }
 
 }  // namespace host

@@ -16,8 +16,7 @@ const Path kEll{{0, 0}, {10000, 0}, {10000, 5000}, {5000, 5000}, {5000, 10000}, 
 TEST(BevelCorners, ABevelJoinCutsEveryCornerBackByTheDistanceTimesATanOfAQuarterTurn)
 {
     // tan(22.5 degrees) * 1000 = 414.2
-    const Path cut{{0, 414},         {414, 0},         {9586, 0},    {10000, 414},
-                   {10000, 9586},    {9586, 10000},    {414, 10000}, {0, 9586}};
+    const Path cut{{0, 414}, {414, 0}, {9586, 0}, {10000, 414}, {10000, 9586}, {9586, 10000}, {414, 10000}, {0, 9586}};
     EXPECT_EQ(host::BevelCorners(kSquare, true, 1000, {true, 4, 0, 10}), cut);
 }
 
@@ -30,8 +29,8 @@ TEST(BevelCorners, AMiterJoinCutsOnlyCornersWhoseMiterExceedsTheLimit)
 
 TEST(BevelCorners, AnAreaOffsetCutsOnlyTheTurnsOnItsSide)
 {
-    const Path grown{{0, 414},  {414, 0},       {9586, 0},    {10000, 414}, {10000, 4586},
-                     {9586, 5000}, {5000, 5000}, {5000, 9586}, {4586, 10000}, {414, 10000}, {0, 9586}};
+    const Path grown{{0, 414},     {414, 0},     {9586, 0},     {10000, 414}, {10000, 4586}, {9586, 5000},
+                     {5000, 5000}, {5000, 9586}, {4586, 10000}, {414, 10000}, {0, 9586}};
     EXPECT_EQ(host::BevelCorners(kEll, true, 1000, {true, 4, 1, 10}), grown);
     const Path shrunk{{0, 0}, {10000, 0}, {10000, 5000}, {5414, 5000}, {5000, 5414}, {5000, 10000}, {0, 10000}};
     EXPECT_EQ(host::BevelCorners(kEll, true, 1000, {true, 4, -1, 10}), shrunk);
