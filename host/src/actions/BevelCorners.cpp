@@ -52,10 +52,10 @@ ClipperLib::Path BevelCorners(const ClipperLib::Path& path, bool closed, double 
         const bool facing = rule.side == 0 || (rule.side > 0 ? cross > 0 : cross < 0);
         // How far the miter's tip lies beyond the bevel's chord.
         const double gap = cosHalf > 0 ? distance * (1 / cosHalf - cosHalf) : distance;
-        // Inside a flattened curve the join is round: one chord of the arc, as long as the miter would stand
-        // out of the arc by more than the grid.
+        // Inside a flattened curve the join is round: one chord of the arc where the miter would stand out of
+        // the arc by more than the tolerance.
         const bool round = i < smooth.size() && smooth[i];
-        const bool bevel = round ? distance * (1 / cosHalf - 1) > 1
+        const bool bevel = round ? distance * (1 / cosHalf - 1) > rule.tolerance
                                  : (rule.every || cosHalf * rule.miterLimit < 1) && gap > rule.tolerance;
         const double back = std::min({distance * std::tan(turn / 4), inLength / 2, outLength / 2});
         if (!facing || !bevel || back < 1) {

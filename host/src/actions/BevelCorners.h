@@ -14,12 +14,12 @@ struct BevelRule {
     bool every = false;     // a bevel join: every corner; otherwise those whose miter exceeds the limit
     double miterLimit = 4;  // miter length over twice the distance
     int side = 0;           // which turns: 0 both (a stroke), 1 left turns only, -1 right turns only
-    double tolerance = 0;   // integer units; a corner whose miter lies this close to its bevel stays
+    double tolerance = 0;   // integer units; a miter this close to its bevel (or round join) stays
 };
 
 // The path with the corners the rule picks cut back for an offset by distance (integer units). Points marked
 // smooth (inside a flattened curve) join round: they are cut as one chord of the arc wherever a miter would
-// stand out of it by more than the grid. A cut takes at most half of either edge.
+// stand out of it by more than the tolerance. A cut takes at most half of either edge.
 ClipperLib::Path BevelCorners(const ClipperLib::Path& path, bool closed, double distance, const BevelRule& rule,
                               const std::vector<bool>& smooth = {});
 

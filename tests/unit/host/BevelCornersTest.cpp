@@ -61,9 +61,9 @@ TEST(BevelCorners, TurnsTooSmallToTellABevelFromAMiterStay)
 TEST(BevelCorners, SmoothPointsJoinRoundWhereAMiterWouldStandOutOfTheArc)
 {
     const Path gentle{{0, 0}, {10000, 0}, {20000, 1003}};
-    // A miter would stand 1.25 units out of the arc of radius 1000: cut as one chord of it.
-    const Path chord{{0, 0}, {9975, 0}, {10025, 2}, {20000, 1003}};
-    EXPECT_EQ(host::BevelCorners(gentle, false, 1000, {false, 4, 0, 10}, {false, true, false}), chord);
-    // At a distance of 500 it stands 0.6 units out: within the grid.
-    EXPECT_EQ(host::BevelCorners(gentle, false, 500, {false, 4, 0, 10}, {false, true, false}), gentle);
+    // A miter would stand 12.5 units out of the arc of radius 10000: cut as one chord of it.
+    const Path chord{{0, 0}, {9750, 0}, {10249, 25}, {20000, 1003}};
+    EXPECT_EQ(host::BevelCorners(gentle, false, 10000, {false, 4, 0, 10}, {false, true, false}), chord);
+    // At a distance of 5000 it stands 6.2 units out: within the tolerance.
+    EXPECT_EQ(host::BevelCorners(gentle, false, 5000, {false, 4, 0, 10}, {false, true, false}), gentle);
 }

@@ -180,12 +180,13 @@ TEST_F(HostActions, CurvesAreFlattenedWithinTheFlatness)
     ASSERT_EQ(fAm->PlayActionEvent("pd_plugin_outline", kPDDialogOff, nullptr), kNoErr);
     ASSERT_EQ(Top().size(), 1u);
     ASSERT_EQ(Top()[0]->children.size(), 2u);
+    // Inside the curve a miter standing out of the round join by at most 0.01 pt stays.
     for (const auto& [ring, radius] : {std::pair<std::size_t, double>{0, 11}, {1, 9}}) {
         const host::Art& contour = *Top()[0]->children[ring];
         EXPECT_GT(contour.segments.size(), 16u);
         for (const host::Segment& s : contour.segments) {
             EXPECT_GE(std::hypot(s.p.h, s.p.v), radius - 0.05 - 0.004);
-            EXPECT_LE(std::hypot(s.p.h, s.p.v), radius + 0.004);
+            EXPECT_LE(std::hypot(s.p.h, s.p.v), radius + 0.01 + 0.004);
         }
     }
 }
