@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "LongSideSweep.h"
+
 namespace host {
 namespace {
 
@@ -10,13 +12,27 @@ Point Lerp(Point a, Point b, double t) { return {a.h + (b.h - a.h) * t, a.v + (b
 
 double Length(Point a) { return std::hypot(a.h, a.v); }
 
+// Whether both handles lie on the chord (a corner segment's handles sit on its anchors): a straight line,
+// which needs no points between its anchors.
+bool Straight(Point p0, Point p1, Point p2, Point p3)
+{
+    const Point chord{p3.h - p0.h, p3.v - p0.v};
+    const double squared = chord.h * chord.h + chord.v * chord.v;
+    const auto onChord = [&](Point p) {
+        const Point to{p.h - p0.h, p.v - p0.v};
+        const double along = to.h * chord.h + to.v * chord.v;
+        return to.h * chord.v - to.v * chord.h == 0 && along >= 0 && along <= squared;
+    };
+    return squared > 0 && onChord(p1) && onChord(p2);
+}
+
 // Steps of a uniform subdivision that keeps the polyline within kFlatness of the cubic: the distance is at
 // most 1/8 of the second derivative's bound (6 times the largest second difference) over the steps squared.
 int CurveSteps(Point p0, Point p1, Point p2, Point p3)
 {
     const double second = std::max(Length({p0.h - 2 * p1.h + p2.h, p0.v - 2 * p1.v + p2.v}),
                                    Length({p1.h - 2 * p2.h + p3.h, p1.v - 2 * p2.v + p3.v}));
-    if (second == 0) return 1;
+    if (second == 0 || Straight(p0, p1, p2, p3)) return 1;
     const double steps = std::ceil(std::sqrt(0.75 * second / kFlatness));
     return static_cast<int>(std::clamp(steps, 1.0, 1000.0));
 }
@@ -58,17 +74,6 @@ Polyline Flatten(const Art& path)
         line.smooth.pop_back();
     }
     return line;
-}
-
-// The contours of a result, without the slivers of a few square units that rounding to the grid leaves.
-ClipperLib::Paths FromTree(const ClipperLib::PolyTree& tree)
-{
-    ClipperLib::Paths paths;
-    ClipperLib::ClosedPathsFromPolyTree(tree, paths);
-    paths.erase(std::remove_if(paths.begin(), paths.end(),
-                               [](const ClipperLib::Path& path) { return std::fabs(ClipperLib::Area(path)) < 4; }),
-                paths.end());
-    return paths;
 }
 
 }  // namespace
@@ -115,21 +120,29 @@ ClipperLib::Paths Region(const std::vector<Polyline>& lines, bool evenOdd)
 
 ClipperLib::Paths Unite(const ClipperLib::Paths& areas, ClipperLib::PolyFillType fill)
 {
+    const LongSideSweep sweep(areas);
+    ClipperLib::Paths subject = areas;
+    sweep.In(subject);
     ClipperLib::Clipper clipper;
-    clipper.AddPaths(areas, ClipperLib::ptSubject, true);
+    clipper.AddPaths(subject, ClipperLib::ptSubject, true);
     ClipperLib::PolyTree tree;
     clipper.Execute(ClipperLib::ctUnion, tree, fill, fill);
-    return FromTree(tree);
+    ClipperLib::Paths result = FromTree(tree);
+    sweep.Out(result);
+    return result;
 }
 
-ClipperLib::Paths Subtract(const ClipperLib::Paths& area, const ClipperLib::Paths& removed)
+ClipperLib::Paths FromTree(const ClipperLib::PolyTree& tree)
 {
-    ClipperLib::Clipper clipper;
-    clipper.AddPaths(area, ClipperLib::ptSubject, true);
-    clipper.AddPaths(removed, ClipperLib::ptClip, true);
-    ClipperLib::PolyTree tree;
-    clipper.Execute(ClipperLib::ctDifference, tree, ClipperLib::pftNonZero, ClipperLib::pftNonZero);
-    return FromTree(tree);
+    ClipperLib::Paths paths;
+    ClipperLib::ClosedPathsFromPolyTree(tree, paths);
+    ClipperLib::CleanPolygons(paths, kCleanDistance * kGeometryScale);
+    paths.erase(std::remove_if(paths.begin(), paths.end(),
+                               [](const ClipperLib::Path& path) {
+                                   return path.size() < 3 || std::fabs(ClipperLib::Area(path)) < 4;
+                               }),
+                paths.end());
+    return paths;
 }
 
 Contours ToContours(const ClipperLib::Paths& areas)

@@ -13,7 +13,10 @@ namespace host {
 
 constexpr double kGeometryScale = 1000;  // integer units per point
 constexpr double kFlatness = 0.05;       // curves become polylines within this distance, in points
-constexpr double kMaxCoordinate = 1e9;   // points; the actions refuse art or lengths beyond it
+// points; a result drops corners this close to the line through their neighbours, so that offsetting an
+// offset does not pile up points along its straight runs and arcs
+constexpr double kCleanDistance = kFlatness / 5;
+constexpr double kMaxCoordinate = 1e9;  // points; the actions refuse art or lengths beyond it
 
 struct Polyline {
     std::vector<Point> points;
@@ -37,10 +40,13 @@ Point FromClipper(const ClipperLib::IntPoint& p);
 
 // The area inside closed polylines (open ones are closed for this) under the given fill rule.
 ClipperLib::Paths Region(const std::vector<Polyline>& lines, bool evenOdd);
-// Boolean operations on areas. The results do not overlap: outers run counter-clockwise, holes clockwise,
+// The union of areas. Its contours do not overlap: outers run counter-clockwise, holes clockwise,
 // each outer followed by its holes.
 ClipperLib::Paths Unite(const ClipperLib::Paths& areas, ClipperLib::PolyFillType fill = ClipperLib::pftNonZero);
-ClipperLib::Paths Subtract(const ClipperLib::Paths& area, const ClipperLib::Paths& removed);
+
+// The contours of a result, without corners within kCleanDistance of a straight line and without the slivers
+// of a few square units that rounding to the grid leaves.
+ClipperLib::Paths FromTree(const ClipperLib::PolyTree& tree);
 
 Contours ToContours(const ClipperLib::Paths& areas);
 

@@ -1,13 +1,14 @@
 // Offset path: each selected path or compound path gets a contour at a distance from its filled area (outward
 // for a positive 'ofst', inward for a negative one) as a new shape above it, with its style; the original stays
-// and is deselected. The contour is the area grown (or shrunk) by a band as wide as twice the distance along its
-// boundary, so corners take the join of 'jntp' with the miter limit of 'mitr' (miter length over distance).
+// and is deselected. The area's boundary is offset as a whole, so corners take the join of 'jntp' with the miter limit
+// of 'mitr' (miter length over distance).
 #include <cmath>
 #include <utility>
 
 #include "ActionArt.h"
 #include "ActionParams.h"
 #include "HostActions.h"
+#include "LongSideSweep.h"
 #include "Stroke.h"
 #include "pendrake/PDActionManager.h"
 #include "pendrake/PDPathStyle.h"
@@ -43,20 +44,27 @@ ZBErr ReadShape(const std::vector<ActionEntry>& params, double& distance, Stroke
     return kNoErr;
 }
 
+// The area's contours offset as a whole; on the side the offset goes, left turns of outers (counter-clockwise)
+// are its corners when growing, right turns when shrinking.
 ClipperLib::Paths OffsetArea(const ClipperLib::Paths& area, double distance, const StrokeShape& band)
 {
     if (distance == 0) return area;
-    std::vector<Polyline> boundary;
-    for (const ClipperLib::Path& contour : area) {
-        Polyline line{{}, true, {}};
-        for (const ClipperLib::IntPoint& p : contour) line.points.push_back(FromClipper(p));
-        boundary.push_back(std::move(line));
-    }
-    const ClipperLib::Paths strip = StrokeArea(boundary, band);
-    if (distance < 0) return Subtract(area, strip);
-    ClipperLib::Paths both = area;
-    both.insert(both.end(), strip.begin(), strip.end());
-    return Unite(both);
+    const double delta = distance * kGeometryScale;
+    const ClipperLib::JoinType join = OffsetJoin(band.join);
+    const BevelRule bevels = Bevels(band.join, band.miterLimit, distance > 0 ? 1 : -1);
+    ClipperLib::Paths contours;
+    for (const ClipperLib::Path& contour : area)
+        contours.push_back(join == ClipperLib::jtRound ? contour
+                                                       : BevelCorners(contour, true, std::fabs(delta), bevels));
+    const LongSideSweep sweep(contours);
+    sweep.In(contours);
+    ClipperLib::ClipperOffset offset = Offsetter(band.miterLimit);
+    offset.AddPaths(contours, join, ClipperLib::etClosedPolygon);
+    ClipperLib::PolyTree tree;
+    offset.Execute(tree, delta);
+    ClipperLib::Paths result = FromTree(tree);
+    sweep.Out(result);
+    return result;
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "BevelCorners.h"
 #include "Geometry.h"
 
 namespace host {
@@ -17,7 +18,15 @@ struct StrokeShape {
     double miterLimit = 4;  // miter length over stroke width (1 to 500); a longer miter becomes a bevel
 };
 
-// The stroke's area: one piece per straight run, join and cap, united. Closed polylines have no caps.
+// The library's join for a path style's join: round, or mitred (bevels are cut into the path beforehand).
+ClipperLib::JoinType OffsetJoin(int16_t join);
+// An offsetter that mitres up to the miter limit and rounds within the flatness.
+ClipperLib::ClipperOffset Offsetter(double miterLimit);
+// Which corners an offset on side (see BevelRule) bevels for a path style's join and miter limit.
+BevelRule Bevels(int16_t join, double miterLimit, int side);
+
+// The stroke's area: each polyline offset to both sides as a whole, joins and caps as the shape has them,
+// united. Closed polylines become rings, without caps. Inside a flattened curve the joins are round.
 ClipperLib::Paths StrokeArea(const std::vector<Polyline>& lines, const StrokeShape& shape);
 
 }  // namespace host
