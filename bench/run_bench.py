@@ -56,6 +56,19 @@ def floor_rate(bench):
     return rates["OutputRun"], rates["Floor"]
 
 
+def path_actions(bench):
+    """(name, milliseconds, counters) of each path action benchmark, where it was built."""
+    program = os.path.join(bench, "path_actions_bench")
+    if not os.path.exists(program):
+        return []
+    result = subprocess.run([program, "--benchmark_format=json"], capture_output=True, text=True, check=True)
+    rows = []
+    for entry in json.loads(result.stdout)["benchmarks"]:
+        counters = {key: value for key, value in entry.items() if "segments" in key}
+        rows.append((entry["name"], entry["real_time"], counters))
+    return rows
+
+
 def start_up(app, env):
     """The median wall time of `pendrake start` (host, both plug-ins started and shut down) over 21 runs."""
     times = []
@@ -120,6 +133,12 @@ def main():
     if len(rows) >= 2:
         print(f"{rows[-1]['paths']:,} paths take {rows[-1]['seconds'] / rows[-2]['seconds']:.1f}x the time of "
               f"{rows[-2]['paths']:,}")
+    actions = path_actions(options.bench)
+    if actions:
+        print("\n| path action | ms | segments after |\n|---|---:|---|")
+        for name, milliseconds, counters in actions:
+            after = ", ".join(f"{key} {value:,.0f}" for key, value in sorted(counters.items()))
+            print(f"| {name} | {milliseconds:.2f} | {after} |")
     if inkscape is None:
         print("Inkscape: not installed, not compared")
     else:
