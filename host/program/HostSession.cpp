@@ -1,13 +1,12 @@
 #include "HostSession.h"
 
-#include "TerminalProgress.h"
-
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <ostream>
 
+#include "TerminalProgress.h"
 #include "host/PanelLink.h"
 #include "host/Svg.h"
 #include "host/Utf.h"
@@ -85,43 +84,42 @@ HostSession::HostSession(const SessionOptions& options, std::ostream& log) : fLo
     if (!fPreferencesFile.empty()) fHost->GetPreferences().Load(fPreferencesFile);
     if (!options.artwork.empty()) {
         std::vector<std::string> warnings;
-        host::SvgReadOptions import;
-        import.strict = options.strictImport;
-        import.warnings = &warnings;
+        host::SvgReadOptions reading;
+        reading.strict = options.strictImport;
+        reading.warnings = &warnings;
         std::error_code sizeError;
         const bool large = std::filesystem::file_size(options.artwork, sizeError) >= kLargeArtworkBytes && !sizeError;
         TerminalProgress progress(log, options.progress && large);
-        import.progress = [&progress](std::size_t done, std::size_t total) { progress.Update(done, total);
-    };
-    progress.Begin("reading " + options.artwork);
-    const auto start = std::chrono::steady_clock::now();
-    fHost->OpenDocument(host::ReadSvgFile(options.artwork, import));
-    fReadSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    progress.End();
-    for (const std::string& warning : warnings) log << warning << '\n';
-}
+        reading.progress = [&progress](std::size_t done, std::size_t total) { progress.Update(done, total); };
+        progress.Begin("reading " + options.artwork);
+        const auto start = std::chrono::steady_clock::now();
+        fHost->OpenDocument(host::ReadSvgFile(options.artwork, reading));
+        fReadSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        progress.End();
+        for (const std::string& warning : warnings) log << warning << '\n';
+    }
 
-fPluginsFolder = options.pluginsFolder.empty() ? app + "/Plug-ins/" + options.edition : options.pluginsFolder;
-for (const auto& problem : fHost->LoadPluginsFrom(fPluginsFolder)) {
-    log << "pendrake: " << problem.path << ": " << problem.message << '\n';
-    ++fLoadProblems;
+    fPluginsFolder = options.pluginsFolder.empty() ? app + "/Plug-ins/" + options.edition : options.pluginsFolder;
+    for (const auto& problem : fHost->LoadPluginsFrom(fPluginsFolder)) {
+        log << "pendrake: " << problem.path << ": " << problem.message << '\n';
+        ++fLoadProblems;
+    }
+    fHost->StartAll();
+    fHost->PanelServiceReady();
+    // A plug-in that did not start, or could not take in the start, would leave the user with a panel that
+    // answers nothing.
+    for (const auto& plugin : fHost->Plugins()) {
+        if (plugin->state != PluginState::StartupFailed) continue;
+        log << "pendrake: " << plugin->path << ": the plug-in did not start (error "
+            << pd::CodeText(plugin->startupResult) << ")\n";
+        ++fLoadProblems;
+    }
+    for (const auto& failure : fHost->NotifyFailures()) {
+        log << "pendrake: " << failure.plugin << " could not take in \"" << failure.type << "\" (error "
+            << pd::CodeText(failure.code) << ")\n";
+        ++fLoadProblems;
+    }
 }
-fHost->StartAll();
-fHost->PanelServiceReady();
-// A plug-in that did not start, or could not take in the start, would leave the user with a panel that
-// answers nothing.
-for (const auto& plugin : fHost->Plugins()) {
-    if (plugin->state != PluginState::StartupFailed) continue;
-    log << "pendrake: " << plugin->path << ": the plug-in did not start (error " << pd::CodeText(plugin->startupResult)
-        << ")\n";
-    ++fLoadProblems;
-}
-for (const auto& failure : fHost->NotifyFailures()) {
-    log << "pendrake: " << failure.plugin << " could not take in \"" << failure.type << "\" (error "
-        << pd::CodeText(failure.code) << ")\n";
-    ++fLoadProblems;
-}
-}  // namespace pendrake
 
 HostSession::~HostSession()
 {
