@@ -406,7 +406,7 @@ void Reader::ReadElement(pugi::xml_node element, const Context& context)
 {
     const QualifiedName name = context.scope.Enter(element).ElementName(element);
     if (name.uri != kSvgNamespace) return;  // other vocabularies (editor data, the host's tags read by their owners)
-    const std::string local(name.local);  // short: no allocation
+    const std::string local(name.local);    // short: no allocation
     if (IsOneOf(local, kNotDrawn)) return;
     // Before anything inside is read: no file drives the recursion past the document's depth.
     if (context.depth > kMaxArtDepth) FailAt(element, TooDeep());
