@@ -1,4 +1,5 @@
 #include "svg/SvgCss.h"
+#include "svg/SvgXml.h"
 
 #include <algorithm>
 #include <utility>
@@ -356,13 +357,6 @@ pugi::xml_node PreviousElement(pugi::xml_node element)
     return pugi::xml_node();
 }
 
-std::string_view LocalName(pugi::xml_node element)
-{
-    const std::string_view name = element.name();
-    const std::size_t colon = name.find(':');
-    return colon == kEnd ? name : name.substr(colon + 1);
-}
-
 template <typename Visit>
 void ForEachWord(std::string_view text, Visit visit)
 {
@@ -399,7 +393,7 @@ bool Passes(const AttributeTest& test, std::string_view value)
 
 bool CompoundMatches(const Compound& compound, pugi::xml_node element)
 {
-    if (!compound.type.empty() && LocalName(element) != compound.type) return false;
+    if (!compound.type.empty() && LocalNameOf(element) != compound.type) return false;
     const std::string_view id = element.attribute("id").value();
     for (const std::string& want : compound.ids)
         if (id != want) return false;
@@ -532,7 +526,7 @@ StyleSheet::Matched StyleSheet::Match(pugi::xml_node element) const
     };
     lookUp(fById, element.attribute("id").value());
     ForEachWord(element.attribute("class").value(), [&](std::string_view name) { lookUp(fByClass, name); });
-    lookUp(fByType, LocalName(element));
+    lookUp(fByType, LocalNameOf(element));
     consider(fUniversal);
 
     // A rule matching through several of its selectors (or a class named twice) counts once, at its highest.

@@ -7,6 +7,7 @@
 #include "svg/SvgCss.h"
 #include "svg/SvgNumbers.h"
 #include "svg/SvgPaint.h"
+#include "svg/SvgXml.h"
 
 namespace host::svg {
 namespace {
@@ -14,13 +15,6 @@ namespace {
 // Steps along href chains and through a pattern's content; beyond them the search gives up.
 constexpr int kMaxChain = 32;
 constexpr int kMaxVisited = 10000;
-
-std::string_view LocalName(pugi::xml_node node)
-{
-    const char* name = node.name();
-    const char* colon = std::strrchr(name, ':');
-    return colon ? colon + 1 : name;
-}
 
 // The value of a property on one element: its style attribute wins over the presentation attribute.
 std::string PropertyOf(pugi::xml_node element, std::string_view property)
@@ -56,7 +50,7 @@ pugi::xml_node WithChildren(pugi::xml_node server, const IdIndex& ids, bool stop
 {
     for (int step = 0; server && step < kMaxChain; ++step, server = Referenced(server, ids))
         for (const pugi::xml_node child : server.children())
-            if (child.type() == pugi::node_element && (!stops || LocalName(child) == "stop")) return server;
+            if (child.type() == pugi::node_element && (!stops || LocalNameOf(child) == "stop")) return server;
     return {};
 }
 
@@ -71,7 +65,7 @@ SolidPaint AverageOfStops(pugi::xml_node holder)
         pending.pop_back();
         for (pugi::xml_node child = node.last_child(); child; child = child.previous_sibling()) {
             if (child.type() != pugi::node_element || ++visited > kMaxVisited) continue;
-            if (LocalName(child) != "stop") {
+            if (LocalNameOf(child) != "stop") {
                 pending.push_back(child);
                 continue;
             }
@@ -157,7 +151,7 @@ SolidPaint FirstShapeColor(pugi::xml_node pattern, const IdIndex& ids, int depth
         pending.pop_back();
         for (pugi::xml_node child = node.last_child(); child; child = child.previous_sibling())
             if (child.type() == pugi::node_element && ++visited <= kMaxVisited) pending.push_back(child);
-        if (node == pattern || !IsShape(LocalName(node))) continue;
+        if (node == pattern || !IsShape(LocalNameOf(node))) continue;
         if (SolidOfPaint(PaintInPattern(node, pattern, "fill", "black"), ids, depth, solid) ||
             SolidOfPaint(PaintInPattern(node, pattern, "stroke", "none"), ids, depth, solid))
             return solid;
@@ -167,7 +161,7 @@ SolidPaint FirstShapeColor(pugi::xml_node pattern, const IdIndex& ids, int depth
 
 SolidPaint SolidOf(pugi::xml_node server, const IdIndex& ids, int depth)
 {
-    const std::string_view kind = LocalName(server);
+    const std::string_view kind = LocalNameOf(server);
     if (kind == "pattern") {
         const pugi::xml_node content = WithChildren(server, ids, false);
         if (!content) {

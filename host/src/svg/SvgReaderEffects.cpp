@@ -12,13 +12,6 @@
 namespace host::svg {
 namespace {
 
-std::string_view LocalName(pugi::xml_node node)
-{
-    const char* name = node.name();
-    const char* colon = std::strrchr(name, ':');
-    return colon ? colon + 1 : name;
-}
-
 bool IsBasicShape(std::string_view name)
 {
     for (const char* shape : {"path", "rect", "circle", "ellipse", "line", "polyline", "polygon"})
@@ -97,7 +90,7 @@ Art* Reader::OpenClipGroup(pugi::xml_node element, const Context& outer, const C
 {
     clip = Target(element, inner.style.clipPath, "clip path", "not applied");
     if (!clip) return nullptr;
-    if (LocalName(clip) != "clipPath") {
+    if (LocalNameOf(clip) != "clipPath") {
         Warn("clip reference", element,
              Describe(element) + " clip path " + Quoted(inner.style.clipPath) + " is no <clipPath>: not applied");
         return nullptr;
@@ -131,7 +124,7 @@ void Reader::ClipShape(pugi::xml_node element, const Matrix& matrix, std::vector
     Context context;
     context.viewportWidth = 100;
     context.viewportHeight = 100;
-    const std::string_view local = LocalName(element);
+    const std::string_view local = LocalNameOf(element);
     Matrix own = matrix;
     if (const pugi::xml_attribute transform = element.attribute("transform"))
         own = Multiply(matrix, Parsed(element, transform, ParseTransform));
@@ -230,7 +223,7 @@ void Reader::ResolveServer(pugi::xml_node element, ComputedStyle& computed, bool
     const bool fallback = reference.hasFallback && reference.fallbackKind != Paint::Kind::None;
     const pugi::xml_node target =
         Target(element, reference.server, fill ? "fill" : "stroke", fallback ? "its fallback is used" : "not painted");
-    const std::string_view kind = target ? LocalName(target) : std::string_view();
+    const std::string_view kind = target ? LocalNameOf(target) : std::string_view();
     const bool gradient = kind == "linearGradient" || kind == "radialGradient";
     if (!gradient && kind != "pattern" && kind != "meshgradient" && kind != "meshGradient") {
         if (target)

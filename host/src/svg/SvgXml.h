@@ -43,6 +43,14 @@ private:
     std::vector<char> fBuffer;
 };
 
+// The element's name without its prefix ("svg:rect" gives "rect"), for content read apart from its scope.
+inline std::string_view LocalNameOf(pugi::xml_node element)
+{
+    const std::string_view name = element.name();
+    const std::size_t colon = name.find(':');
+    return colon == std::string_view::npos ? name : name.substr(colon + 1);
+}
+
 // Every node from root down, root first, in document order; iterative, because a file's tree may be far deeper
 // than the reader goes.
 template <typename Visit>
