@@ -5,15 +5,55 @@
 #include <cstring>
 #include <system_error>
 
-std::size_t FormatCutReal(double value, char* text) noexcept
+namespace {
+
+// Values whose millionths stay below 2^43 (about 8.8 million, far beyond any page) take the fast way.
+constexpr double kFastLimit = 8796093022208.0;
+
+// The value in millionths, rounded as printf rounds, when that can be told from the product in doubles: its
+// error is under 2^-10, so unless the product lies that close to a half the rounded product is the rounded
+// exact value. Writes the sign and digits to text and returns the end; null for the slow way.
+char* FormatSixDecimalsFast(double value, char* text) noexcept
 {
-    if (!std::isfinite(value)) return 0;
+    const double millionths = std::fabs(value) * 1e6;
+    if (!(millionths < kFastLimit)) return nullptr;
+    const double whole = std::floor(millionths);
+    const double fraction = millionths - whole;
+    if (std::fabs(fraction - 0.5) < 1.0 / 256) return nullptr;
+    auto rounded = static_cast<uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
+    // printf keeps the sign of a negative value that rounds to zero, and of -0.
+    if (std::signbit(value)) *text++ = '-';
+    char digits[20];
+    int count = 0;
+    do {
+        digits[count++] = static_cast<char>('0' + rounded % 10);
+        rounded /= 10;
+    } while (rounded > 0 || count < 7);  // at least "0" before the point
+    for (int i = count - 1; i >= 6; --i) *text++ = digits[i];
+    *text++ = '.';
+    for (int i = 5; i >= 0; --i) *text++ = digits[i];
+    return text;
+}
+
+// "%lf" of a finite value into text, which has room for kMaxRealTextLength bytes; the end, or null.
+char* FormatSixDecimals(double value, char* text) noexcept
+{
+    if (char* end = FormatSixDecimalsFast(value, text)) return end;
     // to_chars with a precision writes exactly what printf("%.6f") writes in the C locale, without consulting
     // the process's locale.
     const auto result = std::to_chars(text, text + kMaxRealTextLength, value, std::chars_format::fixed, 6);
-    if (result.ec != std::errc()) return 0;
-    *result.ptr = '\0';
-    return static_cast<std::size_t>(result.ptr - text);
+    return result.ec == std::errc() ? result.ptr : nullptr;
+}
+
+}  // namespace
+
+std::size_t FormatCutReal(double value, char* text) noexcept
+{
+    if (!std::isfinite(value)) return 0;
+    char* end = FormatSixDecimals(value, text);
+    if (!end) return 0;
+    *end = '\0';
+    return static_cast<std::size_t>(end - text);
 }
 
 void CutLine::Append(const char* text, std::size_t length) noexcept
@@ -44,13 +84,13 @@ CutLine& CutLine::Real(double value) noexcept
         return *this;
     }
     char* start = fText + fLength + separator;
-    const auto result = std::to_chars(start, start + kMaxRealTextLength, value, std::chars_format::fixed, 6);
-    if (result.ec != std::errc()) {
+    char* end = FormatSixDecimals(value, start);
+    if (!end) {
         fFailed = true;
         return *this;
     }
     if (separator) fText[fLength] = ' ';
-    fLength = static_cast<std::size_t>(result.ptr - fText);
+    fLength = static_cast<std::size_t>(end - fText);
     return *this;
 }
 

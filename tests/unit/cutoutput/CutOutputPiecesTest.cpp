@@ -60,6 +60,23 @@ TEST(CutLine, RealsAreWrittenExactlyAsPrintfWritesThem)
         const double mantissa = static_cast<double>(state >> 11) / 9007199254740992.0;
         values.push_back((i % 2 ? -1 : 1) * std::ldexp(mantissa, i % 80 - 30));
     }
+    // Page coordinates with every fraction, halves of the sixth decimal that are exact (k/128) and those that
+    // are not, and their neighbours, where rounding the scaled value in doubles could go the wrong way.
+    for (int i = 0; i < 20000; ++i) {
+        state ^= state << 13;
+        state ^= state >> 7;
+        state ^= state << 17;
+        values.push_back(static_cast<double>(state >> 11) / 9007199254740992.0 * (i % 2 ? -5000 : 5000));
+    }
+    for (int k = -300; k <= 300; ++k) {
+        const double half = k / 128.0;
+        const double decimal = k * 1e-6 + 5e-7;
+        for (const double value : {half, decimal, 1000 + decimal, 8e6 + half, -8.7e6 + half})
+            for (const double near : {value, std::nextafter(value, -1e300), std::nextafter(value, 1e300)})
+                values.push_back(near);
+    }
+    for (const double value : {8796093.022208, -8796093.022207, 8796093.0222085, 1e-7, -1e-7, 4.9999999e-7})
+        values.push_back(value);
     for (const double value : values) ASSERT_EQ(Formatted(value), Printf(value)) << value;
     EXPECT_EQ(Formatted(-kMax).size(), kMaxRealTextLength);
 }
