@@ -77,6 +77,12 @@ private:
                       bool nonNegative = false) const;
     double Radius(pugi::xml_node element, const Context& context, const char* name, Axis axis) const;
     pugi::xml_attribute HostAttribute(pugi::xml_node element, const Context& context, const char* local) const;
+    // An attribute in a namespace (a prefixed one); none without a scan for the element being read when it has
+    // no prefixed attribute at all, as most elements have not.
+    pugi::xml_attribute Namespaced(pugi::xml_node element, const NameScope& scope, std::string_view uri,
+                                   std::string_view local) const;
+    // Notes whether the element binds or uses a prefix anywhere among its attributes.
+    void NoteAttributes(pugi::xml_node element);
     bool HostFlag(pugi::xml_node element, const Context& context, const char* local) const;
 
     void ExpandDeclaredEntities(pugi::xml_node root);
@@ -87,7 +93,8 @@ private:
     void ApplyOrWarn(pugi::xml_node element, pugi::xml_attribute attribute, ComputedStyle& style,
                      const ComputedStyle& parent, std::string_view name, std::string_view value);
     void ResolveServer(pugi::xml_node element, ComputedStyle& computed, bool fill);
-    Context Enter(pugi::xml_node element, const Context& outer);
+    // The context inside element, whose scope (outer's with the element's own bindings) is given.
+    Context Enter(pugi::xml_node element, const Context& outer, const NameScope& scope);
     Style CheckedStyle(pugi::xml_node element, const ComputedStyle& computed, const Matrix& matrix);
 
     // Structure.
@@ -149,6 +156,7 @@ private:
     std::vector<Layer*> fUnnamed;
     std::vector<pugi::xml_node> fCopying;  // the elements use is copying now, outermost first
     std::size_t fCopiedElements = 0;
+    pugi::xml_node fUnprefixed;  // the element being read, when none of its attributes has a prefix
     std::size_t fElementsRead = 0;  // for SvgReadOptions::progress, every kProgressEvery elements
     static constexpr std::size_t kProgressEvery = 4096;
 };

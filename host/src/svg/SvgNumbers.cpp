@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <system_error>
 
 namespace host::svg {
@@ -60,25 +61,46 @@ double NumberScanner::Number()
 {
     const std::size_t start = fPosition;
     std::size_t i = fPosition;
+    const bool negative = i < fText.size() && fText[i] == '-';
     if (i < fText.size() && (fText[i] == '+' || fText[i] == '-')) ++i;
-    std::size_t digits = 0;
-    while (i < fText.size() && IsDigit(fText[i])) ++i, ++digits;
+    // The digits as an integer, while it stays exact, and the number of them after the point.
+    uint64_t mantissa = 0;
+    std::size_t digits = 0, decimals = 0;
+    while (i < fText.size() && IsDigit(fText[i])) {
+        mantissa = mantissa * 10 + static_cast<uint64_t>(fText[i] - '0');
+        ++i, ++digits;
+    }
     if (i < fText.size() && fText[i] == '.') {
         ++i;
-        while (i < fText.size() && IsDigit(fText[i])) ++i, ++digits;
+        while (i < fText.size() && IsDigit(fText[i])) {
+            mantissa = mantissa * 10 + static_cast<uint64_t>(fText[i] - '0');
+            ++i, ++digits, ++decimals;
+        }
     }
     if (digits == 0) {
         if (start >= fText.size()) throw SvgValueError("expected a number, found the end");
         throw SvgValueError("expected a number, found " + Quoted(Token()));
     }
     // An exponent only when digits follow it, so that "1em" is a number and a unit.
+    bool exponent = false;
     if (i < fText.size() && (fText[i] == 'e' || fText[i] == 'E')) {
         std::size_t j = i + 1;
         if (j < fText.size() && (fText[j] == '+' || fText[j] == '-')) ++j;
         if (j < fText.size() && IsDigit(fText[j])) {
             while (j < fText.size() && IsDigit(fText[j])) ++j;
             i = j;
+            exponent = true;
         }
+    }
+    // Most numbers have few digits and no exponent: an integer below 2^53 divided by an exact power of ten is
+    // one correctly rounded division, the same double that the full conversion gives.
+    static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                              1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                              1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    if (!exponent && digits <= 15 && decimals <= 22) {
+        fPosition = i;
+        const double value = static_cast<double>(mantissa) / kPowersOfTen[decimals];
+        return negative ? -value : value;
     }
     const std::string_view lexeme = fText.substr(start, i - start);
     // from_chars takes no "+".

@@ -112,6 +112,8 @@ private:
         case 'M':
             fCurrent = Pair(relative);
             fSubpaths.push_back(Subpath{fCurrent, {}, false});
+            // Room for a small shape at once, instead of growing one piece, two, four.
+            fSubpaths.back().pieces.reserve(8);
             break;
         case 'L': Line(Pair(relative)); break;
         case 'H': {

@@ -200,7 +200,24 @@ double Reader::Radius(pugi::xml_node element, const Context& context, const char
 
 pugi::xml_attribute Reader::HostAttribute(pugi::xml_node element, const Context& context, const char* local) const
 {
-    return context.scope.Find(element, kHostNamespace, local);
+    return Namespaced(element, context.scope, kHostNamespace, local);
+}
+
+pugi::xml_attribute Reader::Namespaced(pugi::xml_node element, const NameScope& scope, std::string_view uri,
+                                       std::string_view local) const
+{
+    if (element == fUnprefixed) return {};
+    return scope.Find(element, uri, local);
+}
+
+void Reader::NoteAttributes(pugi::xml_node element)
+{
+    fUnprefixed = element;
+    for (const pugi::xml_attribute attribute : element.attributes())
+        if (std::strchr(attribute.name(), ':') || std::strcmp(attribute.name(), "xmlns") == 0) {
+            fUnprefixed = {};
+            return;
+        }
 }
 
 bool Reader::HostFlag(pugi::xml_node element, const Context& context, const char* local) const
@@ -267,6 +284,7 @@ ComputedStyle Reader::StyleOf(pugi::xml_node element, const NameScope& scope, co
     ResolveServer(element, style, true);
     ResolveServer(element, style, false);
     FinishDeclarations(style);
+    if (element == fUnprefixed) return style;
     for (const pugi::xml_attribute attribute : element.attributes()) {
         const QualifiedName name = scope.AttributeName(attribute);
         if (name.uri == kHostNamespace && IsHostStyleProperty(name.local))
@@ -278,16 +296,16 @@ ComputedStyle Reader::StyleOf(pugi::xml_node element, const NameScope& scope, co
     return style;
 }
 
-Context Reader::Enter(pugi::xml_node element, const Context& outer)
+Context Reader::Enter(pugi::xml_node element, const Context& outer, const NameScope& scope)
 {
     Context inner = outer;
-    inner.scope = outer.scope.Enter(element);
+    inner.scope = scope;
     if (const pugi::xml_attribute transform = element.attribute("transform")) {
         inner.matrix = Multiply(outer.matrix, Parsed(element, transform, ParseTransform));
         if (!IsFinite(inner.matrix)) FailAt(element, transform, "transform out of range");
     }
     inner.style = StyleOf(element, inner.scope, outer.style);
-    if (const pugi::xml_attribute space = inner.scope.Find(element, kXmlNamespace, "space"))
+    if (const pugi::xml_attribute space = Namespaced(element, inner.scope, kXmlNamespace, "space"))
         inner.preserveSpace = std::strcmp(space.value(), "preserve") == 0;
     return inner;
 }
@@ -404,7 +422,9 @@ bool Reader::ConditionsHold(pugi::xml_node element) const
 
 void Reader::ReadElement(pugi::xml_node element, const Context& context)
 {
-    const QualifiedName name = context.scope.Enter(element).ElementName(element);
+    NoteAttributes(element);
+    const NameScope scope = element == fUnprefixed ? context.scope : context.scope.Enter(element);
+    const QualifiedName name = scope.ElementName(element);
     if (name.uri != kSvgNamespace) return;  // other vocabularies (editor data, the host's tags read by their owners)
     const std::string local(name.local);    // short: no allocation
     if (IsOneOf(local, kNotDrawn)) return;
@@ -418,16 +438,16 @@ void Reader::ReadElement(pugi::xml_node element, const Context& context)
         Warn("element " + local, element, Describe(element) + " left out: the document has no equivalent");
         return;
     }
-    Context inner = Enter(element, context);
+    Context inner = Enter(element, context, scope);
     ReadDrawn(element, local, context, inner);
 }
 
 void Reader::ReadDrawn(pugi::xml_node element, const std::string& local, const Context& outer, Context& inner)
 {
-    const pugi::xml_attribute mode = inner.scope.Find(element, kInkscapeNamespace, "groupmode");
+    const pugi::xml_attribute mode =
+        local == "g" ? Namespaced(element, inner.scope, kInkscapeNamespace, "groupmode") : pugi::xml_attribute();
     const bool layer = local == "g" && !outer.layer && !inner.inCopy && mode && std::strcmp(mode.value(), "layer") == 0;
     NoteEffects(element, inner, local);
-    Context placed = outer;
     pugi::xml_node clip;
     Art* clipGroup = nullptr;
     if (!inner.style.clipPath.empty()) {
@@ -437,11 +457,15 @@ void Reader::ReadDrawn(pugi::xml_node element, const std::string& local, const C
         else
             clipGroup = OpenClipGroup(element, outer, inner, clip);
     }
+    // Inside a clip group the object goes into the group, after its clipping path.
+    Context clipped;
     if (clipGroup) {
-        placed.parent = clipGroup;
-        placed.layer = clipGroup->layer;
-        placed.depth = outer.depth + 1;
+        clipped = outer;
+        clipped.parent = clipGroup;
+        clipped.layer = clipGroup->layer;
+        clipped.depth = outer.depth + 1;
     }
+    const Context& placed = clipGroup ? clipped : outer;
     if (local == "g" || local == "a")
         ReadGroup(element, placed, inner);
     else if (local == "switch")
@@ -544,7 +568,7 @@ Art* Reader::OpenGroup(pugi::xml_node element, const Context& outer, Context& in
 
 void Reader::ReadGroup(pugi::xml_node element, const Context& outer, Context& inner)
 {
-    const pugi::xml_attribute mode = inner.scope.Find(element, kInkscapeNamespace, "groupmode");
+    const pugi::xml_attribute mode = Namespaced(element, inner.scope, kInkscapeNamespace, "groupmode");
     if (!outer.layer && !inner.inCopy && mode && std::strcmp(mode.value(), "layer") == 0 &&
         std::strcmp(element.name(), "a") != 0) {
         Layer& layer = fDocument->AddLayer("");

@@ -69,12 +69,13 @@ void Reader::ReadUse(pugi::xml_node element, const Context& outer, Context& inne
     copy.scope = scope;
     copy.inCopy = true;
     fCopying.push_back(target);
-    const QualifiedName name = scope.Enter(target).ElementName(target);
+    const NameScope targetScope = scope.Enter(target);
+    const QualifiedName name = targetScope.ElementName(target);
     if (name.uri == kSvgNamespace && (name.local == "symbol" || name.local == "svg")) {
         CountCopy(target);
         // A symbol or svg shows its content in the viewport the use gives it; without a size there, the target's
         // own, else all of the current viewport.
-        Context content = Enter(target, copy);
+        Context content = Enter(target, copy, targetScope);
         const pugi::xml_node widthFrom = element.attribute("width") ? element : target;
         const pugi::xml_node heightFrom = element.attribute("height") ? element : target;
         const double width = UserLength(widthFrom, inner, "width", inner.viewportWidth, Axis::Horizontal, true);

@@ -51,8 +51,9 @@ PathShape ShapeOf(const Subpath& subpath, const Matrix& toArtwork)
     const bool merge = subpath.closed && pieces > 0 && Meets(subpath.pieces.back().end, subpath.start);
     Segment first;
     first.p = first.in = first.out = Mapped(toArtwork, subpath.start);
-    shape.segments.push_back(first);
     if (merge) --pieces;
+    shape.segments.reserve(pieces + 1);
+    shape.segments.push_back(first);
     for (std::size_t i = 0; i < pieces; ++i) {
         const Piece& piece = subpath.pieces[i];
         shape.segments.back().out = Mapped(toArtwork, piece.c1);

@@ -18,7 +18,7 @@ std::pair<std::string_view, std::string_view> Split(std::string_view name)
 SourceText::SourceText(std::string name, std::string_view text) : fName(std::move(name))
 {
     if (text.size() >= 3 && text.compare(0, 3, "\xEF\xBB\xBF") == 0) text.remove_prefix(3);
-    fText = std::string(text);
+    fText = text;
     fBuffer.assign(text.begin(), text.end());
     fBuffer.push_back('\0');
 }

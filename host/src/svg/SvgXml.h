@@ -21,6 +21,7 @@ constexpr const char* kXmlNamespace = "http://www.w3.org/XML/1998/namespace";
 
 class SourceText {
 public:
+    // text is not copied: it must outlive the SourceText.
     SourceText(std::string name, std::string_view text);
     SourceText(const SourceText&) = delete;
     SourceText& operator=(const SourceText&) = delete;
@@ -39,7 +40,7 @@ private:
     std::size_t OffsetOf(const char* pointer) const;
 
     std::string fName;
-    std::string fText;  // as given, without a byte order mark
+    std::string_view fText;  // as given, without a byte order mark
     std::vector<char> fBuffer;
 };
 
