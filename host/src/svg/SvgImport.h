@@ -156,7 +156,7 @@ private:
     std::vector<Layer*> fUnnamed;
     std::vector<pugi::xml_node> fCopying;  // the elements use is copying now, outermost first
     std::size_t fCopiedElements = 0;
-    pugi::xml_node fUnprefixed;  // the element being read, when none of its attributes has a prefix
+    pugi::xml_node fUnprefixed;     // the element being read, when none of its attributes has a prefix
     std::size_t fElementsRead = 0;  // for SvgReadOptions::progress, every kProgressEvery elements
     static constexpr std::size_t kProgressEvery = 4096;
 };

@@ -94,9 +94,8 @@ double NumberScanner::Number()
     }
     // Most numbers have few digits and no exponent: an integer below 2^53 divided by an exact power of ten is
     // one correctly rounded division, the same double that the full conversion gives.
-    static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                              1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                              1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                              1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
     if (!exponent && digits <= 15 && decimals <= 22) {
         fPosition = i;
         const double value = static_cast<double>(mantissa) / kPowersOfTen[decimals];
