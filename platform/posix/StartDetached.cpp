@@ -1,12 +1,17 @@
-// Starts a program as a grandchild: fork, the child forks again and exits at once, the grandchild execs. A
-// close-on-exec pipe tells the caller whether the exec succeeded: it reaches end of file when the exec closed it,
-// or carries the errno of a failed fork or exec. Between fork and exec only async-signal-safe calls are made, as
-// the host may run other threads.
+// Starts a program as a grandchild without copying the host's memory: the intermediate process shares it
+// (clone with CLONE_VM | CLONE_VFORK, so this thread waits until it ends), starts the program with posix_spawn,
+// which tells whether the exec succeeded, and exits at once. A fork would copy the page tables of a host that
+// may hold a large document, and every page the host writes afterwards would fault once more. Signals stay
+// blocked while the intermediate runs, so that no handler of the host runs on its stack.
 #include "StartDetached.h"
 
 #include <errno.h>
 #include <fcntl.h>
+#include <pthread.h>
+#include <sched.h>
 #include <signal.h>
+#include <spawn.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -49,51 +54,79 @@ std::string ProgramFile(const std::string& name)
     }
 }
 
-[[noreturn]] void ReportAndExit(int pipeOut, int error) noexcept
+// What the intermediate process needs and what it reports; it shares this memory with the caller.
+struct SpawnRequest {
+    const char* file = nullptr;
+    char* const* argv = nullptr;
+    const posix_spawn_file_actions_t* actions = nullptr;
+    const posix_spawnattr_t* attributes = nullptr;
+    int result = -1;  // posix_spawn's: 0 when the program image was started
+};
+
+// The intermediate process: it only starts the program and ends; its child is then adopted by init.
+int SpawnAndExit(void* argument) noexcept
 {
-    ssize_t written = -1;
-    do {
-        written = write(pipeOut, &error, sizeof error);
-    } while (written < 0 && errno == EINTR);
-    _exit(127);
+    auto* request = static_cast<SpawnRequest*>(argument);
+    pid_t program = 0;
+    request->result =
+        posix_spawn(&program, request->file, request->actions, request->attributes, request->argv, environ);
+    return 0;  // the end of the intermediate process: clone exits with it
 }
 
-// In the grandchild: a session of its own (the host's terminal signals do not reach it), no blocked signals,
+// The program's start: a session of its own (the host's terminal signals do not reach it), no blocked signals,
 // SIGPIPE back to its default, standard input from /dev/null (it must not read the host's console).
-[[noreturn]] void ExecProgram(const char* file, char* const* argv, int pipeOut) noexcept
+bool SpawnDetached(SpawnRequest& request) noexcept
 {
-    setsid();
+    posix_spawn_file_actions_t actions;
+    posix_spawnattr_t attributes;
+    if (posix_spawn_file_actions_init(&actions) != 0) {
+        return false;
+    }
+    if (posix_spawnattr_init(&attributes) != 0) {
+        posix_spawn_file_actions_destroy(&actions);
+        return false;
+    }
     sigset_t none;
     sigemptyset(&none);
-    sigprocmask(SIG_SETMASK, &none, nullptr);
-    struct sigaction standard {};
-    standard.sa_handler = SIG_DFL;
-    sigaction(SIGPIPE, &standard, nullptr);
-    const int nothing = open("/dev/null", O_RDONLY);
-    if (nothing > 0) {
-        dup2(nothing, 0);
-        close(nothing);
-    }
-    execve(file, argv, environ);
-    ReportAndExit(pipeOut, errno);
-}
-
-// Reads the grandchild's report: true when the pipe reached end of file without an errno in it.
-bool ExecSucceeded(int pipeIn) noexcept
-{
-    int error = 0;
-    std::size_t got = 0;
-    while (got < sizeof error) {
-        const ssize_t count = read(pipeIn, reinterpret_cast<char*>(&error) + got, sizeof error - got);
-        if (count < 0 && errno == EINTR) {
-            continue;
+    sigset_t standard;
+    sigemptyset(&standard);
+    sigaddset(&standard, SIGPIPE);
+    bool ready = posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0) == 0 &&
+                 posix_spawnattr_setflags(&attributes,
+                                          POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF) == 0 &&
+                 posix_spawnattr_setsigmask(&attributes, &none) == 0 &&
+                 posix_spawnattr_setsigdefault(&attributes, &standard) == 0;
+    // The intermediate's stack; it is only used while this thread waits.
+    constexpr std::size_t kStackSize = 64 * 1024;
+    void* stack =
+        ready ? mmap(nullptr, kStackSize, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_STACK, -1, 0)
+              : MAP_FAILED;
+    bool started = false;
+    if (stack != MAP_FAILED) {
+        request.actions = &actions;
+        request.attributes = &attributes;
+        sigset_t all;
+        sigfillset(&all);
+        sigset_t previous;
+        pthread_sigmask(SIG_SETMASK, &all, &previous);
+        const pid_t child =
+            clone(SpawnAndExit, static_cast<char*>(stack) + kStackSize, CLONE_VM | CLONE_VFORK | SIGCHLD, &request);
+        pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+        if (child > 0) {
+            int status = 0;
+            pid_t reaped = -1;
+            do {
+                reaped = waitpid(child, &status, 0);
+            } while (reaped < 0 && errno == EINTR);
+            // ECHILD: the host ignores SIGCHLD, and the system has reaped the child itself.
+            const bool childDone = reaped == child || (reaped < 0 && errno == ECHILD);
+            started = childDone && request.result == 0;
         }
-        if (count <= 0) {
-            break;
-        }
-        got += static_cast<std::size_t>(count);
+        munmap(stack, kStackSize);
     }
-    return got == 0;
+    posix_spawnattr_destroy(&attributes);
+    posix_spawn_file_actions_destroy(&actions);
+    return started;
 }
 
 }  // namespace
@@ -125,37 +158,10 @@ bool StartDetached(const std::vector<std::string>& arguments) noexcept
         return false;
     }
 
-    int report[2];
-    if (pipe2(report, O_CLOEXEC) != 0) {
-        return false;
-    }
-    const pid_t child = fork();
-    if (child == 0) {
-        close(report[0]);
-        const pid_t grandchild = fork();
-        if (grandchild < 0) {
-            ReportAndExit(report[1], errno);
-        }
-        if (grandchild > 0) {
-            _exit(0);
-        }
-        ExecProgram(file.c_str(), argv.data(), report[1]);
-    }
-    close(report[1]);
-    if (child < 0) {
-        close(report[0]);
-        return false;
-    }
-    int status = 0;
-    pid_t reaped = -1;
-    do {
-        reaped = waitpid(child, &status, 0);
-    } while (reaped < 0 && errno == EINTR);
-    // ECHILD: the host ignores SIGCHLD, and the system has reaped the child itself.
-    const bool childDone = reaped == child || (reaped < 0 && errno == ECHILD);
-    const bool started = ExecSucceeded(report[0]);
-    close(report[0]);
-    return childDone && started;
+    SpawnRequest request;
+    request.file = file.c_str();
+    request.argv = argv.data();
+    return SpawnDetached(request);
 }
 
 }  // namespace platform
