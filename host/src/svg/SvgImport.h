@@ -90,6 +90,8 @@ private:
     // Style.
     void CollectStyleSheets(pugi::xml_node root);
     ComputedStyle StyleOf(pugi::xml_node element, const NameScope& scope, const ComputedStyle& parent);
+    // The same into style, which holds what the element inherits from parent (see KeepInherited).
+    void ApplyStyle(pugi::xml_node element, const NameScope& scope, const ComputedStyle& parent, ComputedStyle& style);
     void ApplyOrWarn(pugi::xml_node element, pugi::xml_attribute attribute, ComputedStyle& style,
                      const ComputedStyle& parent, std::string_view name, std::string_view value);
     void ResolveServer(pugi::xml_node element, ComputedStyle& computed, bool fill);

@@ -263,6 +263,13 @@ void Reader::ApplyOrWarn(pugi::xml_node element, pugi::xml_attribute attribute, 
 ComputedStyle Reader::StyleOf(pugi::xml_node element, const NameScope& scope, const ComputedStyle& parent)
 {
     ComputedStyle style = InheritedStyle(parent);
+    ApplyStyle(element, scope, parent, style);
+    return style;
+}
+
+void Reader::ApplyStyle(pugi::xml_node element, const NameScope& scope, const ComputedStyle& parent,
+                        ComputedStyle& style)
+{
     for (const pugi::xml_attribute attribute : element.attributes()) {
         const std::string_view name = attribute.name();
         if (IsStyleProperty(name)) ApplyOrWarn(element, attribute, style, parent, name, attribute.value());
@@ -284,7 +291,7 @@ ComputedStyle Reader::StyleOf(pugi::xml_node element, const NameScope& scope, co
     ResolveServer(element, style, true);
     ResolveServer(element, style, false);
     FinishDeclarations(style);
-    if (element == fUnprefixed) return style;
+    if (element == fUnprefixed) return;
     for (const pugi::xml_attribute attribute : element.attributes()) {
         const QualifiedName name = scope.AttributeName(attribute);
         if (name.uri == kHostNamespace && IsHostStyleProperty(name.local))
@@ -293,7 +300,6 @@ ComputedStyle Reader::StyleOf(pugi::xml_node element, const NameScope& scope, co
                 return 0;
             });
     }
-    return style;
 }
 
 Context Reader::Enter(pugi::xml_node element, const Context& outer, const NameScope& scope)
@@ -304,7 +310,8 @@ Context Reader::Enter(pugi::xml_node element, const Context& outer, const NameSc
         inner.matrix = Multiply(outer.matrix, Parsed(element, transform, ParseTransform));
         if (!IsFinite(inner.matrix)) FailAt(element, transform, "transform out of range");
     }
-    inner.style = StyleOf(element, inner.scope, outer.style);
+    KeepInherited(inner.style);  // a copy of outer's
+    ApplyStyle(element, inner.scope, outer.style, inner.style);
     if (const pugi::xml_attribute space = Namespaced(element, inner.scope, kXmlNamespace, "space"))
         inner.preserveSpace = std::strcmp(space.value(), "preserve") == 0;
     return inner;

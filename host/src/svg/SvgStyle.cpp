@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <initializer_list>
 
 #include "svg/SvgLength.h"
@@ -196,9 +197,8 @@ ComputedStyle InitialStyle()
     return initial;
 }
 
-ComputedStyle InheritedStyle(const ComputedStyle& parent)
+void KeepInherited(ComputedStyle& style)
 {
-    ComputedStyle style = parent;
     style.displayNone = false;
     style.fillCurrent = style.strokeCurrent = false;
     style.fillServer = style.strokeServer = Paint{};
@@ -206,11 +206,19 @@ ComputedStyle InheritedStyle(const ComputedStyle& parent)
     style.mask.clear();
     style.filter.clear();
     style.opacity = 1;
+}
+
+ComputedStyle InheritedStyle(const ComputedStyle& parent)
+{
+    ComputedStyle style = parent;
+    KeepInherited(style);
     return style;
 }
 
 bool IsStyleProperty(std::string_view name)
 {
+    // Every property begins with one of these letters; most other attributes (d, id, points, x, y) do not.
+    if (name.empty() || std::string_view("cdfmosv").find(name.front()) == std::string_view::npos) return false;
     for (const std::string_view property : kProperties)
         if (name == property) return true;
     return false;

@@ -45,6 +45,8 @@ ComputedStyle InitialStyle();
 // The style an element starts from: its parent's, without what is not inherited (display, opacity, clip path,
 // mask, filter).
 ComputedStyle InheritedStyle(const ComputedStyle& parent);
+// The same in place, for a copy of the parent's style.
+void KeepInherited(ComputedStyle& style);
 
 // Whether name is one of the properties read here (as a presentation attribute or in style="...").
 bool IsStyleProperty(std::string_view name);

@@ -19,6 +19,7 @@ SourceText::SourceText(std::string name, std::string_view text) : fName(std::mov
 {
     if (text.size() >= 3 && text.compare(0, 3, "\xEF\xBB\xBF") == 0) text.remove_prefix(3);
     fText = text;
+    fBuffer.reserve(text.size() + 1);  // the terminator too, without moving the whole text again
     fBuffer.assign(text.begin(), text.end());
     fBuffer.push_back('\0');
 }
