@@ -30,6 +30,7 @@ public:
     bool AtEnd();           // after white space
     bool AtNumber() const;  // a sign, a digit or a point comes next
     char Peek() const { return fPosition < fText.size() ? fText[fPosition] : '\0'; }
+    std::size_t Remaining() const { return fText.size() - fPosition; }
     void Advance() { ++fPosition; }
     // The next number; throws SvgValueError for anything else, for a value beyond a double and for a non-zero
     // value too small for one.

@@ -30,11 +30,23 @@ Matrix Rotation(double degrees)
 
 bool IsNameChar(char ch) { return (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z'); }
 
-Matrix Function(const std::string& name, const std::vector<double>& args)
+// The numbers of one transform function: the first six kept (no function takes more), all of them counted.
+struct Arguments {
+    double values[6] = {0, 0, 0, 0, 0, 0};
+    std::size_t count = 0;
+    void Add(double value)
+    {
+        if (count < 6) values[count] = value;
+        ++count;
+    }
+    double operator[](std::size_t i) const { return values[i]; }
+};
+
+Matrix Function(std::string_view name, const Arguments& args)
 {
-    const std::size_t n = args.size();
+    const std::size_t n = args.count;
     auto need = [&](bool ok, const char* counts) {
-        if (!ok) throw SvgValueError(name + " takes " + counts + ", not " + std::to_string(n));
+        if (!ok) throw SvgValueError(std::string(name) + " takes " + counts + ", not " + std::to_string(n));
     };
     if (name == "matrix") {
         need(n == 6, "6 numbers");
@@ -110,20 +122,22 @@ Matrix ParseTransform(std::string_view text)
     NumberScanner scanner(text);
     scanner.SkipSpace();
     while (!scanner.AtEnd()) {
-        std::string name;
+        const std::string_view rest = text.substr(text.size() - scanner.Remaining());
+        std::size_t length = 0;
         while (IsNameChar(scanner.Peek())) {
-            name += scanner.Peek();
+            ++length;
             scanner.Advance();
         }
+        const std::string_view name = rest.substr(0, length);
         if (name.empty()) throw SvgValueError("expected a transform, found " + Quoted(scanner.Token()));
         scanner.SkipSpace();
         if (scanner.Peek() != '(') throw SvgValueError("expected \"(\" after " + Quoted(name));
         scanner.Advance();
-        std::vector<double> args;
+        Arguments args;
         scanner.SkipSpace();
         while (scanner.Peek() != ')') {
             if (scanner.AtEnd()) throw SvgValueError("expected \")\" after the numbers of " + Quoted(name));
-            args.push_back(scanner.Number());
+            args.Add(scanner.Number());
             scanner.SkipSeparator();
         }
         scanner.Advance();
