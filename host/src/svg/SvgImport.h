@@ -48,6 +48,13 @@ struct Context {
 
 enum class Axis { Horizontal, Vertical, Diagonal };
 
+// The element being read: the attributes asked of every element, and whether any attribute has a prefix.
+struct NotedAttributes {
+    pugi::xml_node element;
+    bool prefixed = false;
+    pugi::xml_attribute id, style, transform, d, points, requiredExtensions, systemLanguage;
+};
+
 class Reader {
 public:
     Reader(const std::string& text, const std::string& name, const SvgReadOptions& options);
@@ -81,8 +88,15 @@ private:
     // no prefixed attribute at all, as most elements have not.
     pugi::xml_attribute Namespaced(pugi::xml_node element, const NameScope& scope, std::string_view uri,
                                    std::string_view local) const;
-    // Notes whether the element binds or uses a prefix anywhere among its attributes.
+    // Notes, in one scan, whether the element binds or uses a prefix anywhere among its attributes, and the
+    // attributes that every element is asked for.
     void NoteAttributes(pugi::xml_node element);
+    // element.attribute(name), without a scan for the element being read (which: where NoteAttributes put it).
+    pugi::xml_attribute Noted(pugi::xml_node element, pugi::xml_attribute NotedAttributes::*which,
+                              const char* name) const
+    {
+        return element == fNoted.element ? fNoted.*which : element.attribute(name);
+    }
     bool HostFlag(pugi::xml_node element, const Context& context, const char* local) const;
 
     void ExpandDeclaredEntities(pugi::xml_node root);
@@ -158,7 +172,7 @@ private:
     std::vector<Layer*> fUnnamed;
     std::vector<pugi::xml_node> fCopying;  // the elements use is copying now, outermost first
     std::size_t fCopiedElements = 0;
-    pugi::xml_node fUnprefixed;     // the element being read, when none of its attributes has a prefix
+    NotedAttributes fNoted;
     std::size_t fElementsRead = 0;  // for SvgReadOptions::progress, every kProgressEvery elements
     static constexpr std::size_t kProgressEvery = 4096;
 };

@@ -206,18 +206,26 @@ pugi::xml_attribute Reader::HostAttribute(pugi::xml_node element, const Context&
 pugi::xml_attribute Reader::Namespaced(pugi::xml_node element, const NameScope& scope, std::string_view uri,
                                        std::string_view local) const
 {
-    if (element == fUnprefixed) return {};
+    if (element == fNoted.element && !fNoted.prefixed) return {};
     return scope.Find(element, uri, local);
 }
 
 void Reader::NoteAttributes(pugi::xml_node element)
 {
-    fUnprefixed = element;
-    for (const pugi::xml_attribute attribute : element.attributes())
-        if (std::strchr(attribute.name(), ':') || std::strcmp(attribute.name(), "xmlns") == 0) {
-            fUnprefixed = {};
-            return;
-        }
+    fNoted = NotedAttributes{};
+    for (const pugi::xml_attribute attribute : element.attributes()) {
+        const std::string_view name = attribute.name();
+        if (name.find(':') != std::string_view::npos || name == "xmlns") fNoted.prefixed = true;
+        // The first of a name, as pugixml's attribute() finds it.
+        if (name == "id" && !fNoted.id) fNoted.id = attribute;
+        if (name == "style" && !fNoted.style) fNoted.style = attribute;
+        if (name == "transform" && !fNoted.transform) fNoted.transform = attribute;
+        if (name == "d" && !fNoted.d) fNoted.d = attribute;
+        if (name == "points" && !fNoted.points) fNoted.points = attribute;
+        if (name == "requiredExtensions" && !fNoted.requiredExtensions) fNoted.requiredExtensions = attribute;
+        if (name == "systemLanguage" && !fNoted.systemLanguage) fNoted.systemLanguage = attribute;
+    }
+    fNoted.element = element;
 }
 
 bool Reader::HostFlag(pugi::xml_node element, const Context& context, const char* local) const
@@ -278,7 +286,8 @@ void Reader::ApplyStyle(pugi::xml_node element, const NameScope& scope, const Co
     for (const CssDeclaration& declaration : sheet.normal)
         ApplyOrWarn(element, {}, style, parent, declaration.name, declaration.value);
     std::vector<CssDeclaration> inline_;
-    if (const pugi::xml_attribute css = element.attribute("style")) {
+    const pugi::xml_attribute styleAttribute = Noted(element, &NotedAttributes::style, "style");
+    if (const pugi::xml_attribute css = styleAttribute) {
         inline_ = fOptions.strict ? Parsed(element, css, ParseStyleAttribute) : ParseInlineStyle(css.value());
         for (const CssDeclaration& declaration : inline_)
             if (!declaration.important) ApplyOrWarn(element, css, style, parent, declaration.name, declaration.value);
@@ -287,11 +296,11 @@ void Reader::ApplyStyle(pugi::xml_node element, const NameScope& scope, const Co
         ApplyOrWarn(element, {}, style, parent, declaration.name, declaration.value);
     for (const CssDeclaration& declaration : inline_)
         if (declaration.important)
-            ApplyOrWarn(element, element.attribute("style"), style, parent, declaration.name, declaration.value);
+            ApplyOrWarn(element, styleAttribute, style, parent, declaration.name, declaration.value);
     ResolveServer(element, style, true);
     ResolveServer(element, style, false);
     FinishDeclarations(style);
-    if (element == fUnprefixed) return;
+    if (element == fNoted.element && !fNoted.prefixed) return;
     for (const pugi::xml_attribute attribute : element.attributes()) {
         const QualifiedName name = scope.AttributeName(attribute);
         if (name.uri == kHostNamespace && IsHostStyleProperty(name.local))
@@ -306,7 +315,7 @@ Context Reader::Enter(pugi::xml_node element, const Context& outer, const NameSc
 {
     Context inner = outer;
     inner.scope = scope;
-    if (const pugi::xml_attribute transform = element.attribute("transform")) {
+    if (const pugi::xml_attribute transform = Noted(element, &NotedAttributes::transform, "transform")) {
         inner.matrix = Multiply(outer.matrix, Parsed(element, transform, ParseTransform));
         if (!IsFinite(inner.matrix)) FailAt(element, transform, "transform out of range");
     }
@@ -412,8 +421,8 @@ bool Reader::ConditionsHold(pugi::xml_node element) const
 {
     // No extension is supported, so a list of required ones never holds; features are not asked any more, as
     // browsers do not; the language is English.
-    if (element.attribute("requiredExtensions")) return false;
-    if (const pugi::xml_attribute languages = element.attribute("systemLanguage")) {
+    if (Noted(element, &NotedAttributes::requiredExtensions, "requiredExtensions")) return false;
+    if (const pugi::xml_attribute languages = Noted(element, &NotedAttributes::systemLanguage, "systemLanguage")) {
         const std::string list = LowerCase(languages.value());
         std::size_t from = 0;
         while (from <= list.size()) {
@@ -430,7 +439,7 @@ bool Reader::ConditionsHold(pugi::xml_node element) const
 void Reader::ReadElement(pugi::xml_node element, const Context& context)
 {
     NoteAttributes(element);
-    const NameScope scope = element == fUnprefixed ? context.scope : context.scope.Enter(element);
+    const NameScope scope = fNoted.prefixed ? context.scope.Enter(element) : context.scope;
     const QualifiedName name = scope.ElementName(element);
     if (name.uri != kSvgNamespace) return;  // other vocabularies (editor data, the host's tags read by their owners)
     const std::string local(name.local);    // short: no allocation
@@ -533,7 +542,7 @@ Art* Reader::MakeArt(pugi::xml_node element, ArtKind kind, const Context& contex
 void Reader::ReadCommon(Art& art, pugi::xml_node element, const Context& inner)
 {
     art.style = CheckedStyle(element, inner.style, inner.matrix);
-    if (!inner.inCopy) art.id = element.attribute("id").value();
+    if (!inner.inCopy) art.id = Noted(element, &NotedAttributes::id, "id").value();
     if (HostFlag(element, inner, "locked")) art.attributes |= kAttrLocked;
     // Hidden objects stay in the document, hidden, as the host keeps them. visibility is inherited and may be
     // turned on again inside, so only what draws takes it.

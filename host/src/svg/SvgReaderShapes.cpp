@@ -12,7 +12,7 @@ std::vector<Subpath> Reader::ShapeSubpaths(pugi::xml_node element, const Context
                                            const std::string& local) const
 {
     if (local == "path") {
-        const pugi::xml_attribute d = element.attribute("d");
+        const pugi::xml_attribute d = Noted(element, &NotedAttributes::d, "d");
         if (!d) return {};
         return Parsed(element, d, ParsePathData);
     }
@@ -42,7 +42,7 @@ std::vector<Subpath> Reader::ShapeSubpaths(pugi::xml_node element, const Context
                           UserLength(element, context, "y1", 0, Axis::Vertical)},
                          {UserLength(element, context, "x2", 0, Axis::Horizontal),
                           UserLength(element, context, "y2", 0, Axis::Vertical)})};
-    const pugi::xml_attribute points = element.attribute("points");
+    const pugi::xml_attribute points = Noted(element, &NotedAttributes::points, "points");
     if (!points) return {};
     const std::vector<double> coordinates = Parsed(element, points, ParseNumberList);
     if (coordinates.size() % 2 != 0) FailAt(element, points, "an odd number of coordinates");
