@@ -52,10 +52,12 @@ char* FormatSixDecimalsFast(double value, char* text) noexcept
 {
     const double millionths = std::fabs(value) * 1e6;
     if (!(millionths < kFastLimit)) return nullptr;
-    const double whole = std::floor(millionths);
-    const double fraction = millionths - whole;
+    // Not negative and below 2^43: the conversion truncates to the floor, and the whole part and the fraction
+    // are exact.
+    const auto whole = static_cast<uint64_t>(millionths);
+    const double fraction = millionths - static_cast<double>(whole);
     if (std::fabs(fraction - 0.5) < 1.0 / 256) return nullptr;
-    const auto rounded = static_cast<uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
+    const uint64_t rounded = whole + (fraction > 0.5 ? 1 : 0);
     // printf keeps the sign of a negative value that rounds to zero, and of -0.
     if (std::signbit(value)) *text++ = '-';
     // Below 2^43 millionths the whole part has at most seven digits.
