@@ -49,6 +49,25 @@ CutFileWriter::CutFileWriter(std::string path) noexcept
 
 CutFileWriter::~CutFileWriter() { Close(); }
 
+template <typename Fill>
+void CutFileWriter::PutLine(Fill&& fill) noexcept
+{
+    if (fFile == platform::kInvalidFile || !fBuffer) {
+        CutLine line;
+        fill(line);
+        WriteLine(line);
+        return;
+    }
+    if (kBufferSize - fBuffered < CutLine::kCapacity) Flush();
+    CutLine line(fBuffer.get() + fBuffered);
+    fill(line);
+    if (!line.Finish()) {
+        fFailed = true;  // never cut short: a line that cannot be written makes the file incomplete
+        return;
+    }
+    fBuffered += line.FinishedLength();
+}
+
 void CutFileWriter::WriteCutFileHeader(bool cropMarks) noexcept
 {
     Close();
@@ -97,28 +116,31 @@ void CutFileWriter::WriteCutPath(int32_t count, PDArtHandle art, const PDPathSeg
         fFailed = true;
         return;
     }
-    WriteCutData("u\r\n");
+    WriteLiteral("u\r\n");
     for (int32_t k = 0; k < count; ++k) {
-        CutLine line;
-        if (k == 0) {
-            AddPoint(line, Move(segments[0].p, offset)).Word("m");
-        } else {
-            AddPoint(line, Move(segments[k - 1].out, offset));
-            AddPoint(line, Move(segments[k].in, offset));
-            AddPoint(line, Move(segments[k].p, offset)).Word("c");
-        }
-        WriteLine(line);
+        PutLine([&](CutLine& line) {
+            if (k == 0) {
+                AddPoint(line, Move(segments[0].p, offset)).Word("m");
+            } else {
+                AddPoint(line, Move(segments[k - 1].out, offset));
+                AddPoint(line, Move(segments[k].in, offset));
+                AddPoint(line, Move(segments[k].p, offset)).Word("c");
+            }
+        });
     }
-    WriteCutData(closed ? "s\r\n" : "S\r\n");
+    if (closed)
+        WriteLiteral("s\r\n");
+    else
+        WriteLiteral("S\r\n");
     const TagAnswer perforation = AskStringTag(art, kPerforationMarkTagName);
     if (perforation == TagAnswer::kUnknown) fFailed = true;  // a perforation line would be cut through
     if (perforation == TagAnswer::kCarried) {
         // "/%s (002) XT" with the tag name: the host's object tag operator.
-        WriteCutData("/");
+        WriteLiteral("/");
         WriteCutData(kPerforationMarkTagName);
-        WriteCutData(" (002) XT\r\n");
+        WriteLiteral(" (002) XT\r\n");
     }
-    WriteCutData("U\r\n");
+    WriteLiteral("U\r\n");
 }
 
 CutLaunch CutFileWriter::WriteCutFileTrailer() noexcept
@@ -149,7 +171,7 @@ void CutFileWriter::WriteLine(CutLine& line) noexcept
     WriteBytes(text, line.FinishedLength());
 }
 
-void CutFileWriter::WriteBytes(const char* bytes, std::size_t size) noexcept
+void CutFileWriter::WriteBytesAtFull(const char* bytes, std::size_t size) noexcept
 {
     if (fFile == platform::kInvalidFile) return;
     if (fBuffer && size <= kBufferSize) {

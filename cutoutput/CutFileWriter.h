@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string>
 
@@ -52,8 +53,27 @@ public:
     void Fail() noexcept { fFailed = true; }
 
 private:
-    void WriteBytes(const char* bytes, std::size_t size) noexcept;
+    // Copies into the buffer when it has room, the common case, without a call.
+    void WriteBytes(const char* bytes, std::size_t size) noexcept
+    {
+        if (fFile != platform::kInvalidFile && fBuffer && kBufferSize - fBuffered >= size) {
+            std::memcpy(fBuffer.get() + fBuffered, bytes, size);
+            fBuffered += size;
+            return;
+        }
+        WriteBytesAtFull(bytes, size);
+    }
+    template <std::size_t N>
+    void WriteLiteral(const char (&text)[N]) noexcept
+    {
+        WriteBytes(text, N - 1);
+    }
+    void WriteBytesAtFull(const char* bytes, std::size_t size) noexcept;
     void WriteLine(CutLine& line) noexcept;
+    // Makes a line with fill(line) and writes it; in place in the buffer when the buffer has room for the
+    // longest line.
+    template <typename Fill>
+    void PutLine(Fill&& fill) noexcept;
     void Flush() noexcept;
     void Close() noexcept;
 

@@ -10,6 +10,41 @@ namespace {
 // Values whose millionths stay below 2^43 (about 8.8 million, far beyond any page) take the fast way.
 constexpr double kFastLimit = 8796093022208.0;
 
+// "00" to "99": two digits written at a time halve the dependent divisions of a number.
+constexpr char kDigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
+void PutPair(char* text, uint32_t pair) noexcept { std::memcpy(text, kDigitPairs + 2 * pair, 2); }
+
+// The digits of whole (below 10^8), without leading zeros ("0" for 0), written from the last; the end.
+char* PutWhole(uint32_t whole, char* text) noexcept
+{
+    int count = 1;
+    for (uint32_t bound = 10; count < 8 && whole >= bound; bound *= 10) ++count;
+    char* const end = text + count;
+    char* at = end;
+    while (whole >= 100) {
+        at -= 2;
+        PutPair(at, whole % 100);
+        whole /= 100;
+    }
+    if (whole >= 10)
+        PutPair(at - 2, whole);
+    else
+        at[-1] = static_cast<char>('0' + whole);
+    return end;
+}
+
+// The six digits of millionths (below one million), leading zeros included.
+void PutSixDigits(uint32_t millionths, char* text) noexcept
+{
+    PutPair(text, millionths / 10000);
+    PutPair(text + 2, millionths / 100 % 100);
+    PutPair(text + 4, millionths % 100);
+}
+
 // The value in millionths, rounded as printf rounds, when that can be told from the product in doubles: its
 // error is under 2^-10, so unless the product lies that close to a half the rounded product is the rounded
 // exact value. Writes the sign and digits to text and returns the end; null for the slow way.
@@ -17,22 +52,19 @@ char* FormatSixDecimalsFast(double value, char* text) noexcept
 {
     const double millionths = std::fabs(value) * 1e6;
     if (!(millionths < kFastLimit)) return nullptr;
-    const double whole = std::floor(millionths);
-    const double fraction = millionths - whole;
+    // Not negative and below 2^43: the conversion truncates to the floor, and the whole part and the fraction
+    // are exact.
+    const auto whole = static_cast<uint64_t>(millionths);
+    const double fraction = millionths - static_cast<double>(whole);
     if (std::fabs(fraction - 0.5) < 1.0 / 256) return nullptr;
-    auto rounded = static_cast<uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
+    const uint64_t rounded = whole + (fraction > 0.5 ? 1 : 0);
     // printf keeps the sign of a negative value that rounds to zero, and of -0.
     if (std::signbit(value)) *text++ = '-';
-    char digits[20];
-    int count = 0;
-    do {
-        digits[count++] = static_cast<char>('0' + rounded % 10);
-        rounded /= 10;
-    } while (rounded > 0 || count < 7);  // at least "0" before the point
-    for (int i = count - 1; i >= 6; --i) *text++ = digits[i];
+    // Below 2^43 millionths the whole part has at most seven digits.
+    text = PutWhole(static_cast<uint32_t>(rounded / 1000000), text);
     *text++ = '.';
-    for (int i = 5; i >= 0; --i) *text++ = digits[i];
-    return text;
+    PutSixDigits(static_cast<uint32_t>(rounded % 1000000), text);
+    return text + 6;
 }
 
 // "%lf" of a finite value into text, which has room for kMaxRealTextLength bytes; the end, or null.

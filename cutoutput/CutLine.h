@@ -20,6 +20,13 @@ public:
     static constexpr std::size_t kMaxItems = 8;
     static constexpr std::size_t kCapacity = kMaxItems * (kMaxRealTextLength + 1) + 2 + 1;
 
+    // A line made in a buffer of its own.
+    CutLine() noexcept : fText(fOwnText) {}
+    // A line made in place at storage, which has room for kCapacity bytes, so that it need not be copied there.
+    explicit CutLine(char* storage) noexcept : fText(storage) {}
+    CutLine(const CutLine&) = delete;
+    CutLine& operator=(const CutLine&) = delete;
+
     CutLine& Word(const char* text) noexcept;
     CutLine& Real(double value) noexcept;
     CutLine& Integer(int32_t value) noexcept;
@@ -33,7 +40,8 @@ private:
     void Append(const char* text, std::size_t length) noexcept;
 
     // Not cleared: only the first fLength bytes are ever read, and a line is made for every segment written.
-    char fText[kCapacity];
+    char fOwnText[kCapacity];
+    char* fText;
     std::size_t fLength = 0;
     bool fFailed = false;
 };

@@ -12,14 +12,16 @@
 namespace host {
 namespace {
 
-Host* gCurrentHost = nullptr;
+// As many as a plug-in holds at once while it walks the document block by block.
+constexpr std::size_t kSpareBlockEntries = 16;
 
 }  // namespace
 
 Host::Host(HostOptions options) : fOptions(std::move(options))
 {
-    if (gCurrentHost) throw std::logic_error("only one host may run at a time");
-    gCurrentHost = this;
+    if (sCurrent) throw std::logic_error("only one host may run at a time");
+    fSpareBlockEntries.reserve(kSpareBlockEntries);
+    sCurrent = this;
     OfferCoreSuites(fSuites);
 }
 
@@ -30,10 +32,8 @@ Host::~Host()
     // Blocks are the host's memory: what plug-ins left behind (a disposal that failed, for one) goes with it.
     for (const auto& block : fBlocks) std::free(const_cast<void*>(block.first));
     fBlocks.clear();
-    gCurrentHost = nullptr;
+    sCurrent = nullptr;
 }
-
-Host* Host::Current() { return gCurrentHost; }
 
 ZBPlugin* Host::FindPlugin(const std::string& propertyName) const
 {
@@ -46,8 +46,6 @@ bool Host::IsKnown(const ZBPlugin* plugin) const
 {
     return plugin && std::any_of(fPlugins.begin(), fPlugins.end(), [&](const auto& p) { return p.get() == plugin; });
 }
-
-ZBPlugin* Host::ActivePlugin() const { return fActive.empty() ? nullptr : fActive.back(); }
 
 PDNotifierOpaque* Host::FindNotifier(const void* handle) const
 {
@@ -244,16 +242,31 @@ ZBErr Host::AllocateBlock(std::size_t size, const char* name, void** block)
     if (!block) return kBadParameterErr;
     *block = std::malloc(size ? size : 1);
     if (!*block) return kOutOfMemoryErr;
-    fBlocks[*block] = {size, name ? name : ""};
+    if (fSpareBlockEntries.empty()) {
+        fBlocks[*block] = {size, name ? name : ""};
+        return kNoErr;
+    }
+    BlockTable::node_type entry = std::move(fSpareBlockEntries.back());
+    fSpareBlockEntries.pop_back();
+    entry.key() = *block;
+    entry.mapped().size = size;
+    entry.mapped().name = name ? name : "";  // within the storage the entry's name had, as a rule
+    fBlocks.insert(std::move(entry));
     return kNoErr;
 }
 
 ZBErr Host::DisposeBlock(void* block, const char* operation)
 {
-    if (fBlocks.erase(block) == 0) {
+    const auto found = fBlocks.find(block);
+    if (found == fBlocks.end()) {
         fChecks.Violation(std::string(operation) + " of a block the host did not hand out");
         return kBadParameterErr;
     }
+    // Never past the capacity reserved: keeping an entry allocates nothing.
+    if (fSpareBlockEntries.size() < fSpareBlockEntries.capacity())
+        fSpareBlockEntries.push_back(fBlocks.extract(found));
+    else
+        fBlocks.erase(found);
     std::free(block);
     return kNoErr;
 }

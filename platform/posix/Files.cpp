@@ -3,6 +3,7 @@
 
 #include <errno.h>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <climits>
@@ -22,9 +23,26 @@ FileHandle CreateFileAlways(const std::string& path) noexcept
     }
     int descriptor = -1;
     do {
-        descriptor = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+        descriptor = open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
     } while (descriptor < 0 && errno == EINTR);
-    return descriptor < 0 ? kInvalidFile : static_cast<FileHandle>(descriptor);
+    if (descriptor < 0) {
+        return kInvalidFile;
+    }
+    // Only a file that holds something is truncated: on ext4 a file truncated to empty, even one that was empty,
+    // is written back to the disk as it is closed (the guard for files replaced by rewriting them), and the
+    // caller would wait for every byte it wrote.
+    struct stat status {};
+    if (fstat(descriptor, &status) != 0 || (S_ISREG(status.st_mode) && status.st_size != 0)) {
+        int truncated = -1;
+        do {
+            truncated = ftruncate(descriptor, 0);
+        } while (truncated != 0 && errno == EINTR);
+        if (truncated != 0) {
+            close(descriptor);
+            return kInvalidFile;
+        }
+    }
+    return static_cast<FileHandle>(descriptor);
 }
 
 bool WriteFileBytes(FileHandle file, const void* bytes, std::size_t size) noexcept

@@ -82,28 +82,31 @@ constexpr int32_t kAttrHidden = 4;
 
 struct Layer;
 
+// The fields the suites read of every object in a walk over the document (kind, place, attributes, tags,
+// segments, children, the paints at the start of the style) come first, so that such a walk touches the first
+// two cache lines of each object rather than lines spread over all of it.
 struct Art {
     ArtKind kind = ArtKind::Path;
+    int32_t attributes = 0;
     uint64_t serial = 0;  // the handle the plug-ins see
-    std::string id;       // the SVG id, empty when it had none
     Layer* layer = nullptr;
     Art* parent = nullptr;  // the enclosing group or compound path, null at the top of a layer
     // Where it stands in its parent's (or its layer's) list: the Document keeps it, so that finding an object's
     // place, its sibling or moving it never scans the list.
     std::size_t place = 0;
-    int32_t attributes = 0;
     std::vector<Tag> tags;  // in the order first set
-    Style style;
     // Paths.
     std::vector<Segment> segments;
     bool closed = false;
+    // Groups and compound paths, bottom to top.
+    std::vector<std::unique_ptr<Art>> children;
+    Style style;
+    std::string id;  // the SVG id, empty when it had none
     // Text: the text, its baseline start and its size in points.
     std::string text;
     Point textOrigin;
     double fontSize = 12;
     std::string fontFamily;
-    // Groups and compound paths, bottom to top.
-    std::vector<std::unique_ptr<Art>> children;
 
     const Tag* FindTag(const std::string& name) const;
 };
@@ -168,7 +171,7 @@ public:
     void Dispose(Art* art);
 
     // The live object with this serial, or null.
-    Art* Find(uint64_t serial) const;
+    Art* Find(uint64_t serial) const { return serial < fBySerial.size() ? fBySerial[serial] : nullptr; }
     // The first object in document order with this SVG id. The index of ids is made again only after objects
     // came, went or moved, so that looking up many ids costs one walk.
     Art* FindById(const std::string& id) const;
@@ -176,6 +179,13 @@ public:
 
     // Every object in document order: layers bottom to top, each list bottom to top, a group before its contents.
     void Walk(const std::function<void(Art&)>& visit) const;
+    // The same walk calling visit directly, for the walks of every suite call: no call through a std::function
+    // for each object. The recursion is as deep as the document, at most kMaxArtDepth.
+    template <typename Visit>
+    void ForEachArt(Visit&& visit) const
+    {
+        for (const auto& layer : fLayers) ForEachIn(layer->art, visit);
+    }
     std::vector<Art*> AllArt() const;
 
     // The depth of art (1 at the top of a layer), and the number of levels from art to the deepest object
@@ -187,6 +197,15 @@ public:
     bool Bounds(const Art& art, Rect& bounds) const;
 
 private:
+    template <typename Visit>
+    static void ForEachIn(const std::vector<std::unique_ptr<Art>>& list, Visit& visit)
+    {
+        for (const auto& art : list) {
+            visit(*art);
+            ForEachIn(art->children, visit);
+        }
+    }
+
     std::vector<std::unique_ptr<Art>>* ListOf(Art* parent, Layer* layer);
     std::vector<std::unique_ptr<Art>>& SiblingsOf(Art& art);
     void Forget(Art& art);

@@ -17,7 +17,7 @@ public:
     void FailCall(const std::string& operation, ZBErr code, int32_t times = -1, int32_t skip = 0);
     void Clear();
     // The code the operation must fail with now, or 0; counts the use.
-    ZBErr Take(const char* operation);
+    ZBErr Take(const char* operation) { return fFaults.empty() ? 0 : TakeListed(operation); }
     // How many calls have been made to fail so far.
     int64_t Injected() const { return fInjected; }
 
@@ -26,6 +26,8 @@ public:
     bool FailCallByText(const std::string& text, ZBErr code);
 
 private:
+    ZBErr TakeListed(const char* operation);
+
     struct Fault {
         ZBErr code;
         int32_t remaining;

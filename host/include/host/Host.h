@@ -48,7 +48,7 @@ public:
     Host& operator=(const Host&) = delete;
 
     // The host in charge, or null.
-    static Host* Current();
+    static Host* Current() { return sCurrent; }
 
     // Loading. LoadPlugin reads the module's property list, loads it and finds its entry point; on failure it
     // returns null and says why in *problem. LoadPluginsFrom loads every "*.pdp" of a folder in name order.
@@ -88,7 +88,7 @@ public:
     void SetAppMajorVersion(int32_t major) { fOptions.appMajorVersion = major; }
 
     // The plug-in on whose behalf host calls run now: the innermost message or pushed application context.
-    ZBPlugin* ActivePlugin() const;
+    ZBPlugin* ActivePlugin() const { return fActive.empty() ? nullptr : fActive.back(); }
     bool IsKnown(const ZBPlugin* plugin) const;
 
     // The strings of the Unicode String suite. FindString answers null for a handle the host does not hold,
@@ -179,6 +179,8 @@ public:
     void SetShutdownObserver(std::function<void(ZBPlugin&)> observer) { fShutdownObserver = std::move(observer); }
 
 private:
+    static inline Host* sCurrent = nullptr;
+
     void FillHeader(ZBPlugin* plugin, ZBMessageData& header);
     void FreeCode(ZBPlugin& plugin);
 
@@ -194,7 +196,12 @@ private:
     ObjectTable<PDUnicodeStringOpaque> fStrings;
     ObjectTable<PDFilePathOpaque> fPaths;
     std::vector<std::unique_ptr<PDNotifierOpaque>> fNotifiers;
-    std::map<const void*, BlockInfo> fBlocks;
+    using BlockTable = std::map<const void*, BlockInfo>;
+    BlockTable fBlocks;
+    // Entries of disposed blocks, the storage of their names included, kept (up to the capacity reserved) for the
+    // next blocks: a plug-in that takes and gives back a block for every object costs the host no allocation of
+    // its own for it.
+    std::vector<BlockTable::node_type> fSpareBlockEntries;
     std::vector<std::string> fAlerts;
     std::unique_ptr<Document> fDocument;
     uint64_t fDocumentNumber = 0;

@@ -43,8 +43,6 @@ Layer* Document::FindLayerByName(const std::string& name) const
     return nullptr;
 }
 
-Art* Document::Find(uint64_t serial) const { return serial < fBySerial.size() ? fBySerial[serial] : nullptr; }
-
 Art* Document::FindById(const std::string& id) const
 {
     if (id.empty()) return nullptr;
@@ -228,23 +226,13 @@ std::size_t Document::Height(const Art& art)
     return height;
 }
 
-void Document::Walk(const std::function<void(Art&)>& visit) const
-{
-    std::function<void(const std::vector<std::unique_ptr<Art>>&)> walkList =
-        [&](const std::vector<std::unique_ptr<Art>>& list) {
-            for (const auto& art : list) {
-                visit(*art);
-                walkList(art->children);
-            }
-        };
-    for (const auto& layer : fLayers) walkList(layer->art);
-}
+void Document::Walk(const std::function<void(Art&)>& visit) const { ForEachArt(visit); }
 
 std::vector<Art*> Document::AllArt() const
 {
     std::vector<Art*> all;
     all.reserve(fLiveArt);
-    Walk([&](Art& art) { all.push_back(&art); });
+    ForEachArt([&](Art& art) { all.push_back(&art); });
     return all;
 }
 

@@ -12,11 +12,14 @@
 
 namespace host {
 
-inline std::string ActiveName(const Host& host)
+// The plug-in name of a call made outside any plug-in.
+inline const std::string kNoPluginName;
+
+// The name a plug-in's calls are recorded under, null for none.
+inline const std::string* NameOf(const ZBPlugin* plugin)
 {
-    const ZBPlugin* plugin = host.ActivePlugin();
-    if (!plugin) return {};
-    return plugin->name.empty() ? plugin->properties.name : plugin->name;
+    if (!plugin) return nullptr;
+    return plugin->name.empty() ? &plugin->properties.name : &plugin->name;
 }
 
 // Runs body(host) for a suite operation; body returns a ZBErr. An operation that names the plug-in it acts
@@ -28,9 +31,10 @@ ZBErr HostCallFor(const char* operation, const ZBPlugin* owner, Body&& body) noe
     Host* host = Host::Current();
     if (!host) return kCantHappenErr;
     try {
-        std::string plugin = ActiveName(*host);
-        if (plugin.empty() && owner && host->IsKnown(owner))
-            plugin = owner->name.empty() ? owner->properties.name : owner->name;
+        // The name is referred to, not copied: it is read only before body runs.
+        const std::string* name = NameOf(host->ActivePlugin());
+        if ((!name || name->empty()) && owner && host->IsKnown(owner)) name = NameOf(owner);
+        const std::string& plugin = name ? *name : kNoPluginName;
         host->GetChecks().Note(operation, plugin);
         if (plugin.empty())
             host->GetChecks().Violation(std::string(operation) + " called outside a message or application context");

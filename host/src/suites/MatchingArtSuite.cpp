@@ -13,12 +13,13 @@
 namespace host {
 namespace {
 
-ZBErr HandOut(Host& host, const std::vector<Art*>& found, PDArtHandle** matches, int32_t* count)
+// The handles are taken during the walk, so that the objects are not read a second time to hand them out.
+ZBErr HandOut(Host& host, const std::vector<PDArtHandle>& found, PDArtHandle** matches, int32_t* count)
 {
     if (found.size() > static_cast<std::size_t>(std::numeric_limits<int32_t>::max())) return kOutOfMemoryErr;
     if (found.empty()) return kNoErr;
-    auto list = std::make_unique<PDArtHandle[]>(found.size());
-    for (std::size_t i = 0; i < found.size(); ++i) list[i] = ArtHandle(found[i]);
+    std::unique_ptr<PDArtHandle[]> list(new PDArtHandle[found.size()]);
+    std::copy(found.begin(), found.end(), list.get());
     *matches = host.RegisterMatchList(std::move(list));
     *count = static_cast<int32_t>(found.size());
     return kNoErr;
@@ -48,10 +49,10 @@ bool InsideSelected(const Art& art)
 ZBErr GetSelectedArt(PDArtHandle** matches, int32_t* count)
 {
     return WithResult("GetSelectedArt", matches, count, [&](Host& host, Document& document) {
-        std::vector<Art*> found;
-        document.Walk([&](Art& art) {
+        std::vector<PDArtHandle> found;
+        document.ForEachArt([&](const Art& art) {
             if ((art.attributes & kAttrSelected) || (art.kind == ArtKind::Path && InsideSelected(art)))
-                found.push_back(&art);
+                found.push_back(ArtHandle(&art));
         });
         return HandOut(host, found, matches, count);
     });
@@ -68,10 +69,10 @@ ZBErr GetMatchingArt(const PDMatchingArtSpec* requests, int16_t requestCount, PD
     return WithResult("GetMatchingArt", matches, count, [&](Host& host, Document& document) {
         if (requestCount < 0 || (requestCount > 0 && !requests)) return kBadParameterErr;
         const PDMatchingArtSpec* end = requests + requestCount;
-        std::vector<Art*> found;
-        document.Walk([&](Art& art) {
+        std::vector<PDArtHandle> found;
+        document.ForEachArt([&](const Art& art) {
             if (std::any_of(requests, end, [&](const PDMatchingArtSpec& one) { return Matches(art, one); }))
-                found.push_back(&art);
+                found.push_back(ArtHandle(&art));
         });
         return HandOut(host, found, matches, count);
     });

@@ -1,5 +1,6 @@
 // The Path suite on the host's current document, in both precisions. Segment counts travel as int16_t: a
 // longer path is refused, never reported short.
+#include <algorithm>
 #include <limits>
 
 #include "ArtHandles.h"
@@ -13,14 +14,21 @@ namespace {
 
 constexpr std::size_t kMaxSegments = static_cast<std::size_t>(std::numeric_limits<int16_t>::max());
 
+// Runs body(document, path) for an operation on a path object.
+template <typename Body>
+ZBErr WithPathIn(const char* operation, PDArtHandle handle, Body&& body) noexcept
+{
+    return WithArt(operation, handle, [&](Host&, Document& document, Art& art) {
+        if (art.kind != ArtKind::Path) return kWrongTypeErr;
+        return body(document, art);
+    });
+}
+
 // Runs body(path) for an operation on a path object.
 template <typename Body>
 ZBErr WithPath(const char* operation, PDArtHandle handle, Body&& body) noexcept
 {
-    return WithArt(operation, handle, [&](Host&, Document&, Art& art) {
-        if (art.kind != ArtKind::Path) return kWrongTypeErr;
-        return body(art);
-    });
+    return WithPathIn(operation, handle, [&](Document&, Art& art) { return body(art); });
 }
 
 template <typename Real>
@@ -53,10 +61,23 @@ ZBErr SetPathSegmentCount(PDArtHandle path, int16_t count)
     });
 }
 
+// The segments of the path after art, fetched into the cache while art's are copied (see FetchNextArt): its
+// first fields are there by now.
+void FetchNextSegments(const Document& document, const Art& art)
+{
+    const Art* next = document.Find(art.serial + 1);
+    if (!next || next->segments.empty()) return;
+    constexpr std::size_t kLine = 64;
+    const char* first = reinterpret_cast<const char*>(next->segments.data());
+    const std::size_t bytes = std::min<std::size_t>(next->segments.size() * sizeof(Segment), 8 * kLine);
+    for (std::size_t at = 0; at < bytes; at += kLine) __builtin_prefetch(first + at);
+}
+
 template <typename Real>
 ZBErr GetPathSegments(PDArtHandle path, int16_t first, int16_t count, PathSegment<Real>* segments)
 {
-    return WithPath("GetPathSegments", path, [&](Art& art) {
+    return WithPathIn("GetPathSegments", path, [&](Document& document, Art& art) {
+        FetchNextSegments(document, art);
         if (first < 0 || count < 0 || (count > 0 && !segments)) return kBadParameterErr;
         const auto start = static_cast<std::size_t>(first);
         const auto end = start + static_cast<std::size_t>(count);

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <type_traits>
 
 namespace host {
 
@@ -12,13 +13,17 @@ namespace host {
 template <typename Real>
 Real ToReal(double value)
 {
-    constexpr double kMax = static_cast<double>(std::numeric_limits<Real>::max());
     if (std::isnan(value)) return std::numeric_limits<Real>::quiet_NaN();
-    constexpr Real kInfinity = std::numeric_limits<Real>::infinity();
-    if (std::isinf(value)) return value > 0 ? kInfinity : -kInfinity;
-    if (value > kMax) return std::numeric_limits<Real>::max();
-    if (value < -kMax) return std::numeric_limits<Real>::lowest();
-    return static_cast<Real>(value);
+    if constexpr (std::is_same_v<Real, double>) {
+        return value;  // a double record holds every other double as it is
+    } else {
+        constexpr double kMax = static_cast<double>(std::numeric_limits<Real>::max());
+        constexpr Real kInfinity = std::numeric_limits<Real>::infinity();
+        if (std::isinf(value)) return value > 0 ? kInfinity : -kInfinity;
+        if (value > kMax) return std::numeric_limits<Real>::max();
+        if (value < -kMax) return std::numeric_limits<Real>::lowest();
+        return static_cast<Real>(value);
+    }
 }
 
 // Whether a finite double lies within the range of Real.

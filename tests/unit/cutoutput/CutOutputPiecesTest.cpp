@@ -77,6 +77,10 @@ TEST(CutLine, RealsAreWrittenExactlyAsPrintfWritesThem)
     }
     for (const double value : {8796093.022208, -8796093.022207, 8796093.0222085, 1e-7, -1e-7, 4.9999999e-7})
         values.push_back(value);
+    // Whole parts of every length the fast way writes, with fractions that carry into them.
+    for (const double value : {7.25, -42.5, 123.0625, 9999.9999996, -10000.0000004, 99999.5, 123456.7890125, 1234567.75,
+                               -8796092.9999996, 0.0100001, 0.0000999})
+        values.push_back(value);
     for (const double value : values) ASSERT_EQ(Formatted(value), Printf(value)) << value;
     EXPECT_EQ(Formatted(-kMax).size(), kMaxRealTextLength);
 }
