@@ -19,6 +19,9 @@ import { SessionControls } from './session-controls.js';
 
 const $ = (id) => document.getElementById(id);
 
+// The help page beside the plug-in module.
+const HELP_PAGE = 'frame.html';
+
 const notices = new Notices($('notices'));
 const log = new EventLog($('event-log'));
 const session = new SessionControls({
@@ -183,9 +186,8 @@ onClick('run-output', async () => {
   }
 });
 onClick('open-help', async () => {
-  const page = $('help-file').value.trim();
-  await send(Operation.OpenHelp, [['FileName', page]]);
-  notices.add('done', `Help page ${page} opened in the desktop's viewer`);
+  await send(Operation.OpenHelp, [['FileName', HELP_PAGE]]);
+  notices.add('done', `The help page ${HELP_PAGE} was handed to the desktop's viewer`);
 });
 onClick('clear-log', async () => log.clear());
 

@@ -16,7 +16,8 @@ export class SessionControls {
 
   show(info) {
     const edition = info.edition === 'macos' ? 'macOS feature set' : 'Windows feature set';
-    this.artworkLabel.textContent = `${info.artwork} — ${edition}`;
+    this.artworkLabel.textContent = `${info.artwork.split('/').pop()} — ${edition}`;
+    this.artworkLabel.title = info.artwork;
     this.saveButton.disabled = !info.save;
     this.saveButton.title = info.save
       ? `Writes the document to ${info.save} and ends the session`
