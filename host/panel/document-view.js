@@ -7,7 +7,9 @@ import { markTaggedArt, paintCropMarks } from './art-tags.js';
 import { pathElementsInHostOrder } from './path-order.js';
 import { HOST_NAMESPACE, SVG_NAMESPACE, isLayer } from './svg-names.js';
 
-const BOX_PADDING = 3; // points around an outlined object, so that a straight line still shows a box
+// Points around an outlined object, so that a straight line still shows a box; the preview's boxes lie outside
+// the selection's.
+const BOX_PADDING = { 'selection-box': 2, 'target-box': 6 };
 
 function svgElement(name, attributes = {}) {
   const element = document.createElementNS(SVG_NAMESPACE, name);
@@ -179,10 +181,10 @@ export class DocumentView {
     if (!box) return;
     this.overlay.appendChild(svgElement('rect', {
       class: className,
-      x: box.x - BOX_PADDING,
-      y: box.y - BOX_PADDING,
-      width: box.width + 2 * BOX_PADDING,
-      height: box.height + 2 * BOX_PADDING,
+      x: box.x - BOX_PADDING[className],
+      y: box.y - BOX_PADDING[className],
+      width: box.width + 2 * BOX_PADDING[className],
+      height: box.height + 2 * BOX_PADDING[className],
     }));
   }
 

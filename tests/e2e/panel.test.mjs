@@ -78,6 +78,7 @@ test('cutting panel: TS-1 with four marks, a cut line and a perforation line, se
 
   await fs.mkdir(artefactFolder, { recursive: true });
   const screenshot = path.join(artefactFolder, 'panel.png');
+  await page.evaluate(() => window.scrollTo(0, 0)); // the document view sticks to the top of what is scrolled
   await page.screenshot({ path: screenshot, fullPage: true });
   if (process.env.PENDRAKE_E2E_DOCS === '1') await fs.copyFile(screenshot, path.join(repositoryRoot, 'docs', 'panel.png'));
 

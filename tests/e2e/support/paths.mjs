@@ -7,7 +7,8 @@ export const repositoryRoot = path.resolve(path.dirname(fileURLToPath(import.met
 // PENDRAKE_E2E_PRESET chooses the build (release unless told).
 export const preset = process.env.PENDRAKE_E2E_PRESET || 'release';
 
-export const program = path.join(repositoryRoot, 'build', preset, 'app', 'pendrake');
+// PENDRAKE_E2E_PROGRAM names another program to test instead of the build's.
+export const program = process.env.PENDRAKE_E2E_PROGRAM || path.join(repositoryRoot, 'build', preset, 'app', 'pendrake');
 
 export const sampleArtwork = path.join(repositoryRoot, 'examples', 'sign.svg');
 
