@@ -56,6 +56,7 @@ export class DocumentView {
     this.onRendered = onRendered;
     this.root = null;
     this.revision = null;
+    this.svgText = null;
     this.selection = [];
     this.previewPaths = [];
     this.cropFrame = null;
@@ -75,7 +76,11 @@ export class DocumentView {
         this.fetchAgain = false;
         try {
           const [documentText, selection] = await Promise.all([getDocument(), getSelection()]);
-          if (documentText.revision !== this.revision || !this.root) this.render(documentText.svg, documentText.revision);
+          // Most requests change nothing of the drawing (a preview, a selection): it is drawn again only when
+          // its text changed, so that what the user points at stays put.
+          if (documentText.svg !== this.svgText) this.render(documentText.svg);
+          this.revision = documentText.revision;
+          this.canvas.dataset.revision = String(documentText.revision);
           this.selection = selection;
           this.drawOverlays();
           this.onRendered?.();
@@ -106,7 +111,7 @@ export class DocumentView {
     return element?.dataset.id ?? null;
   }
 
-  render(svgText, revision) {
+  render(svgText) {
     const parsed = new DOMParser().parseFromString(svgText, 'image/svg+xml');
     const source = parsed.documentElement;
     if (source.localName !== 'svg' || parsed.getElementsByTagName('parsererror').length > 0) {
@@ -133,9 +138,8 @@ export class DocumentView {
     this.canvas.replaceChildren(root);
     paintCropMarks(root);
     this.root = root;
-    this.revision = revision;
+    this.svgText = svgText;
     this.pathOrder = pathElementsInHostOrder(root);
-    this.canvas.dataset.revision = String(revision);
   }
 
   clicked(event) {

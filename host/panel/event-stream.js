@@ -1,6 +1,8 @@
 // The server's event stream: every panel event the plug-ins dispatch ("panel"), a note after every handled request
 // ("document"), and the end of the session ("bye"). A connection that drops is opened again from the last panel
-// event seen, so that no event is missed and none is handled twice.
+// event seen, so that no event is missed and none is handled twice. The server numbers the requests it handled
+// (the revision) and sends the document message of one after every panel event that request made the plug-ins
+// send: once the stream has reached a request's revision, the page has heard everything the request caused.
 import { sessionToken } from './api.js';
 
 const RECONNECT_DELAY_MS = 1000;
@@ -10,6 +12,8 @@ export function openEventStream({ onPanel, onDocument, onBye, onState, onFirstOp
   let source = null;
   let ended = false;
   let opened = false;
+  let revision = 0;
+  let waiting = [];
 
   function connect() {
     const query = new URLSearchParams({ token: sessionToken() });
@@ -28,7 +32,14 @@ export function openEventStream({ onPanel, onDocument, onBye, onState, onFirstOp
       lastId = id;
       onPanel(JSON.parse(message.data), id);
     });
-    source.addEventListener('document', (message) => onDocument?.(JSON.parse(message.data)));
+    source.addEventListener('document', (message) => {
+      const change = JSON.parse(message.data);
+      revision = Math.max(revision, change.revision);
+      onDocument?.(change);
+      const due = waiting.filter((waiter) => waiter.revision <= revision);
+      waiting = waiting.filter((waiter) => waiter.revision > revision);
+      for (const waiter of due) waiter.resolve(true);
+    });
     source.addEventListener('bye', () => {
       end();
       onBye?.();
@@ -47,8 +58,17 @@ export function openEventStream({ onPanel, onDocument, onBye, onState, onFirstOp
     ended = true;
     source?.close();
     onState?.('closed');
+    for (const waiter of waiting) waiter.resolve(false);
+    waiting = [];
+  }
+
+  // Resolves true once the stream has brought the document message of that revision, false if it ends first.
+  function reached(wanted) {
+    if (wanted <= revision) return Promise.resolve(true);
+    if (ended) return Promise.resolve(false);
+    return new Promise((resolve) => waiting.push({ revision: wanted, resolve }));
   }
 
   connect();
-  return { close: end };
+  return { close: end, reached };
 }

@@ -39,6 +39,9 @@ const cropForm = new CropSettingsForm({
 });
 
 let lastPreview = null;
+let stream = null;
+let macEdition = false; // markplug's macOS feature set writes the plotter's command files instead
+let messagesHeard = 0; // the plug-in's messages so far, to tell whether an output run brought one
 
 // Sends one operation; a refusal is shown and ends the caller's sequence.
 async function send(operation, elements = []) {
@@ -117,6 +120,7 @@ const replies = {
     requestPreview().catch(() => {});
   },
   [Reply.Message](data) {
+    messagesHeard += 1;
     const { title, lines } = messageText(parseMessage(data));
     notices.add('warning', title, lines);
     $('output-status').textContent = `${title}. ${lines.join(' ')}`;
@@ -126,7 +130,8 @@ const replies = {
 
 function showInfo(info) {
   session.show(info);
-  const perforation = info.edition !== 'macos';
+  macEdition = info.edition === 'macos';
+  const perforation = !macEdition;
   document.body.classList.toggle('edition-macos', !perforation);
   fillTargetChoices($('preview-target'), 'preview', { perforation });
   fillTargetChoices($('output-target'), 'output', { perforation });
@@ -174,14 +179,17 @@ onClick('run-output', async () => {
   const what = target.options[target.selectedIndex].text.toLowerCase();
   status.textContent = `Sending the ${what}…`;
   status.dataset.state = 'sending';
-  await send(Operation.OutputRun, [['Target', target.value]]).catch((error) => {
+  const before = messagesHeard;
+  const { revision } = await send(Operation.OutputRun, [['Target', target.value]]).catch((error) => {
     status.textContent = `Not sent: ${error.message}`;
     status.dataset.state = 'failed';
     throw error;
   });
-  // A message of the run, if any, came before the host answered; it stays on show.
-  if (status.dataset.state === 'sending') {
-    status.textContent = `The ${what} went to the cut data file, and the cutting application was started with it.`;
+  // Every message of the run comes before the stream reaches the run's revision; one that came is on show.
+  if (await stream.reached(revision) && messagesHeard === before) {
+    status.textContent = macEdition
+      ? `The ${what} went to the plotter's command files, and the output application was opened.`
+      : `The ${what} went to the cut data file, and the cutting application was started with it.`;
     status.dataset.state = 'sent';
   }
 });
@@ -199,7 +207,7 @@ async function start() {
     return;
   }
   view.refresh();
-  openEventStream({
+  stream = openEventStream({
     onFirstOpen: async () => {
       try {
         await send(Operation.SendMachineTypeList);

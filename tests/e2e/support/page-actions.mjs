@@ -6,25 +6,26 @@ export function documentObject(page, id) {
 }
 
 // A point of the object that a click there hits: the middle of a filled shape's box, or half-way along an
-// unfilled path's outline (the middle of its box may lie off the stroke).
+// unfilled path's outline (the middle of its box may lie off the stroke). The view draws the document afresh
+// when it changes, so the point is taken from the object that is on show when it can be hit.
 async function pointOn(page, id) {
-  const point = await documentObject(page, id).evaluate((element) => {
+  const point = await page.waitForFunction((wanted) => {
+    const element = document.querySelector(`#document-canvas [data-id="${wanted}"]`);
+    if (!element?.isConnected) return null;
     let x;
     let y;
     if (getComputedStyle(element).fill === 'none' && typeof element.getPointAtLength === 'function') {
       const half = element.getPointAtLength(element.getTotalLength() / 2);
-      const onScreen = new DOMPoint(half.x, half.y).matrixTransform(element.getScreenCTM());
-      ({ x, y } = onScreen);
+      ({ x, y } = new DOMPoint(half.x, half.y).matrixTransform(element.getScreenCTM()));
     } else {
       const box = element.getBoundingClientRect();
       x = box.left + box.width / 2;
       y = box.top + box.height / 2;
     }
     const hit = document.elementFromPoint(x, y);
-    return { x, y, hits: hit === element || element.contains(hit) };
-  });
-  if (!point.hits) throw new Error(`a click at the middle of "${id}" would not reach it`);
-  return point;
+    return hit === element || element.contains(hit) ? { x, y } : null;
+  }, id);
+  return point.jsonValue();
 }
 
 export async function clickObject(page, id, { shift = false } = {}) {
