@@ -64,7 +64,7 @@ test('cutting panel: TS-1 with four marks, a cut line and a perforation line, se
 
   // Shift-click adds the star; the preview of the selection covers both, the star as a cut line.
   await clickObject(page, 'star', { shift: true });
-  await waitForSelection(page, ['wave', 'star']);
+  await waitForSelection(page, ['star', 'wave']);
   await page.selectOption('#preview-target', '1');
   await page.locator('#document-canvas .is-target').nth(1).waitFor({ state: 'attached' });
   assert.deepEqual(await page.locator('#document-canvas .is-target').evaluateAll((all) => all.map((one) => one.dataset.id)),

@@ -35,9 +35,13 @@ export async function clickObject(page, id, { shift = false } = {}) {
   if (shift) await page.keyboard.up('Shift');
 }
 
-// Waits until the view shows exactly this selection (the host's, fetched after its document event).
+// Waits until the view shows exactly these objects selected, in any order (the host's selection, fetched after its
+// document event).
 export async function waitForSelection(page, ids) {
-  await page.locator(`#document-canvas[data-selection="${ids.join(',')}"]`).waitFor({ state: 'attached' });
+  await page.waitForFunction((wanted) => {
+    const shown = document.getElementById('document-canvas').dataset.selection;
+    return shown !== undefined && shown.split(',').filter(Boolean).sort().join(',') === wanted;
+  }, [...ids].sort().join(','));
 }
 
 // The data of every event of that type that the page received, in order.
