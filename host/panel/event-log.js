@@ -5,6 +5,11 @@ const KEPT_ENTRIES = 500;
 export class EventLog {
   constructor(list) {
     this.list = list;
+    // The log follows the newest entry until the user scrolls up, and again once they scroll back down.
+    this.follow = true;
+    list.addEventListener('scroll', () => {
+      this.follow = list.scrollTop + list.clientHeight >= list.scrollHeight - 4;
+    });
   }
 
   // direction: 'in' (from the plug-ins, with the stream's id) or 'out' (sent by this page).
@@ -26,10 +31,9 @@ export class EventLog {
     body.textContent = data ?? '';
     entry.append(head, body);
 
-    const atBottom = this.list.scrollTop + this.list.clientHeight >= this.list.scrollHeight - 4;
     this.list.appendChild(entry);
     while (this.list.children.length > KEPT_ENTRIES) this.list.firstElementChild.remove();
-    if (atBottom) this.list.scrollTop = this.list.scrollHeight;
+    if (this.follow) this.list.scrollTop = this.list.scrollHeight;
   }
 
   clear() {

@@ -191,6 +191,7 @@ onClick('run-output', async () => {
       ? `The ${what} went to the plotter's command files, and the output application was opened.`
       : `The ${what} went to the cut data file, and the cutting application was started with it.`;
     status.dataset.state = 'sent';
+    notices.add('done', 'Sent to the cutter', [status.textContent]);
   }
 });
 onClick('open-help', async () => {
