@@ -83,7 +83,7 @@ function showSubscriptions(data) {
     item.textContent = name;
     return item;
   }));
-  notices.add('reply', ids.length === 0 ? 'No subscriptions' : `Subscribed to ${ids.length}`, ids);
+  notices.add('reply', ids.length === 0 ? 'No subscriptions' : `Subscriptions: ${ids.length}`, ids);
 }
 
 const answers = {

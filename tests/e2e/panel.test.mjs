@@ -31,7 +31,8 @@ async function startPanel(t, options) {
   const browser = await launchBrowser();
   t.after(() => browser.close());
   const { page, problems } = await openPage(browser, session.address);
-  await page.locator('#model option[value="8"]').waitFor({ state: 'attached' });
+  // The cutter models have arrived.
+  await page.locator('#model:enabled').waitFor();
   return { session, page, problems };
 }
 
@@ -132,5 +133,17 @@ test('cutting panel: an output run without the cutting application shows the plu
   await page.locator('#session-banner', { hasText: 'The session has ended without saving.' }).waitFor();
   assert.deepEqual(await session.exited, { code: 0, signal: null });
   await assert.rejects(fs.access(session.saved));
+  assert.deepEqual(problems, []);
+});
+
+test('cutting panel: the macOS feature set offers eight models and no perforation lines or cut conditions', SAFETY_NET, async (t) => {
+  const { page, problems } = await startPanel(t, { edition: 'macos' });
+  assert.equal(await page.textContent('#artwork'), 'sign.svg — macOS feature set');
+  assert.deepEqual(await page.locator('#model option').evaluateAll((all) => all.map((one) => one.textContent)),
+    ['KM-1', 'KM-2', 'KM-3', 'TR-1', 'TR-2', 'TR-3', 'TR-4', 'TR-5']);
+  assert.equal(await page.locator('#mark-perforation').isVisible(), false);
+  assert.equal(await page.locator('#cut-conditions-section').isVisible(), false);
+  assert.deepEqual(await page.locator('#output-target option').evaluateAll((all) => all.map((one) => one.value)),
+    ['3', '1', '2', '0']);
   assert.deepEqual(problems, []);
 });
