@@ -26,6 +26,18 @@ export const Operation = Object.freeze({
   SetCutConditions: 16,
 });
 
+// What each operation does, in the words of the page's messages.
+const OPERATION_LABELS = [
+  'text to outlines', 'the output run', 'strokes to outlines', 'the offset contour', 'uniting shapes',
+  'cut line marking', 'making crop marks', 'deleting crop marks', 'the cutter models', 'the default crop settings',
+  'the crop settings', 'the crop frame', 'help', 'the preview', 'the preview redraw', 'perforation line marking',
+  'the cut conditions',
+];
+
+export function operationLabel(operation) {
+  return OPERATION_LABELS[operation] ?? `operation ${operation}`;
+}
+
 // The events the plug-in sends back.
 export const Reply = Object.freeze({
   RedrawPreview: `${NAMESPACE}.TalvexRedrawPreview`,

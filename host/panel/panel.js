@@ -7,7 +7,7 @@ import { DocumentView } from './document-view.js';
 import { EventLog } from './event-log.js';
 import { openEventStream } from './event-stream.js';
 import {
-  OPERATION_CLICKED, Operation, PANEL_EXTENSION, Reply, operationPayload,
+  OPERATION_CLICKED, Operation, PANEL_EXTENSION, Reply, operationLabel, operationPayload,
 } from './markplug-protocol.js';
 import {
   parseCropCorner, parseCropmarkParamList, parseMachineTypeList, parseMessage, parsePreviewInfo,
@@ -50,7 +50,7 @@ async function send(operation, elements = []) {
   try {
     return await sendEvent(PANEL_EXTENSION, OPERATION_CLICKED, data);
   } catch (error) {
-    notices.add('error', `The host did not take operation ${operation}`, [error.message]);
+    notices.add('error', `The host did not take ${operationLabel(operation)} (operation ${operation})`, [error.message]);
     throw error;
   }
 }
