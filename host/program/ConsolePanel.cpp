@@ -4,6 +4,7 @@
 #include <sstream>
 #include <vector>
 
+#include "Selection.h"
 #include "TalvexPanelProtocol.h"
 #include "pendrake/PDNotifier.h"
 #include "wirelet/PanelBus.h"
@@ -109,18 +110,10 @@ bool ConsolePanel::Select(const std::string& what, std::string* problem)
     if (what == "all") {
         for (const auto& layer : document->Layers())
             for (const auto& art : layer->art) chosen.insert(art.get());
-    } else if (what != "none") {
-        for (const std::string& id : SplitIds(what)) {
-            host::Art* art = document->FindById(id);
-            if (!art) return Fail(problem, "no object with the id \"" + id + "\"");
-            chosen.insert(art);
-        }
+    } else if (what != "none" && !FindObjectsByIds(*document, SplitIds(what), &chosen, problem)) {
+        return false;
     }
-    // Selecting an object selects what it holds; the rest of the document is deselected.
-    document->Walk([&](host::Art& art) {
-        const bool inside = chosen.count(&art) || (art.parent && (art.parent->attributes & host::kAttrSelected));
-        art.attributes = inside ? (art.attributes | host::kAttrSelected) : (art.attributes & ~host::kAttrSelected);
-    });
+    SelectExactly(*document, chosen);
     fHost.Notify(kPDArtSelectionChangedNotifier);
     return true;
 }

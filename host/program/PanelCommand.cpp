@@ -6,27 +6,12 @@
 #include "Commands.h"
 #include "ConsolePanel.h"
 #include "EventJson.h"
+#include "HostFindings.h"
 #include "HostSession.h"
 #include "host/Svg.h"
 #include "wirelet/PanelBus.h"
 
 namespace pendrake {
-namespace {
-
-// Shows what the host noticed on the plug-ins' behalf: alerts they raised and calls made in the wrong state.
-int ReportHostFindings(host::Host& host, std::ostream& err)
-{
-    for (const auto& alert : host.Alerts()) err << "pendrake: alert: " << alert << '\n';
-    for (const auto& violation : host.GetChecks().Violations()) err << "pendrake: host check: " << violation << '\n';
-    // Each refusal is a panel event the plug-in could not act on.
-    if (host.RefusedContexts() > 0)
-        err << "pendrake: the host could not enter a plug-in's context " << host.RefusedContexts()
-            << " time(s): those panel lines were not carried out\n";
-    return host.GetChecks().Violations().empty() && host.RefusedContexts() == 0 ? 0 : 1;
-}
-
-}  // namespace
-
 int RunPanel(const PanelOptions& options, std::istream& in, std::ostream& out, std::ostream& err)
 {
     wirelet::PanelBus& bus = wirelet::PanelBus::Shared();

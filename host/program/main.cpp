@@ -94,6 +94,29 @@ int main(int argc, char** argv)
                   "list the ids of the cut and perforation lines and the paths of the preview, not only their counts");
     run->add_option("--save", jobOptions.saveAs, "write the document here afterwards")->type_name("OUT.svg");
 
+    pendrake::ServeOptions serveOptions;
+    CLI::App* serve = app.add_subcommand(
+        "serve",
+        "open ARTWORK.svg, start the plug-ins and serve their panels to a web browser on 127.0.0.1 only: the "
+        "panel pages, and an API (token needed) that sends panel events, changes the selection, gives the "
+        "document and streams every event the plug-ins dispatch. Prints one line \"Serving "
+        "http://127.0.0.1:PORT/?token=TOKEN\"; stops on Ctrl-C or SIGTERM (nothing saved) or when the page "
+        "quits (saved to --save when it asks)");
+    serve->add_option("artwork", serveOptions.session.artwork, "the SVG document to open")
+        ->required()
+        ->type_name("ARTWORK.svg");
+    AddSessionOptions(*serve, serveOptions.session);
+    AddImportOptions(*serve, serveOptions.session);
+    serve
+        ->add_option("--prefs", serveOptions.session.preferences,
+                     "preference file (default: $XDG_CONFIG_HOME/Pendrake/Preferences.ini when it exists)")
+        ->type_name("FILE");
+    serve->add_option("--port", serveOptions.port, "the port on 127.0.0.1 (0, the default: a free one)")
+        ->check(CLI::Range(0, 65535))
+        ->type_name("N");
+    serve->add_option("--save", serveOptions.saveAs, "where the page's quit with saving writes the document")
+        ->type_name("OUT.svg");
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
@@ -102,7 +125,8 @@ int main(int argc, char** argv)
         return 2;
     }
 
-    for (const pendrake::SessionOptions* session : {&startOptions, &panelOptions.session, &jobOptions.session}) {
+    for (const pendrake::SessionOptions* session :
+         {&startOptions, &panelOptions.session, &jobOptions.session, &serveOptions.session}) {
         std::string problem;
         if (pendrake::CheckFailCalls(session->failCalls, &problem)) continue;
         std::cerr << "pendrake: " << problem << '\n';
@@ -112,9 +136,11 @@ int main(int argc, char** argv)
     // Progress of long steps only where a person watches.
     const bool terminal = pendrake::TerminalProgress::ForStandardError();
     panelOptions.session.progress = jobOptions.session.progress = jobOptions.job.progress = terminal;
+    serveOptions.session.progress = terminal;
     try {
         if (*start) return pendrake::RunStart(startOptions);
         if (*run) return pendrake::RunJob(jobOptions, std::cout, std::cerr);
+        if (*serve) return pendrake::RunServe(serveOptions, std::cout, std::cerr);
         return pendrake::RunPanel(panelOptions, std::cin, std::cout, std::cerr);
     } catch (const std::exception& error) {
         std::cerr << "pendrake: " << error.what() << '\n';
