@@ -35,7 +35,11 @@ int HttpListener::Bind(int port)
 bool HttpListener::Start()
 {
     fThread = std::thread([this] {
-        fServer.listen_after_bind();
+        try {
+            fServer.listen_after_bind();
+        } catch (...) {
+            // The server has stopped; Stop finds its loop ended.
+        }
         const std::lock_guard lock(fMutex);
         fEnded = true;
         fChanged.notify_all();

@@ -115,18 +115,33 @@ std::optional<std::vector<std::string>> IdsField(const Json& body, httplib::Resp
     return ids;
 }
 
-// The panel event number of ?from=; nothing, after a 400 reply, when it is not a number.
-bool FromParameter(const httplib::Request& request, httplib::Response& response, std::optional<std::uint64_t>* from)
+// A panel event number; false when the text is not one.
+bool ParseEventNumber(const std::string& text, std::uint64_t* number)
 {
-    if (!request.has_param("from")) return true;
-    const std::string text = request.get_param_value("from");
-    std::uint64_t value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size()) {
-        ReplyError(response, 400, "\"from\" must be the number of a panel event");
-        return false;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), *number);
+    return !text.empty() && error == std::errc() && end == text.data() + text.size();
+}
+
+// The panel event after which a stream replays: ?from=K, or the Last-Event-ID that a browser sends when it opens
+// a stream again by itself (with the address it had, from= and all), whichever is later. False, after a 400
+// reply, when one of them is not a number.
+bool ReplayAfter(const httplib::Request& request, httplib::Response& response, std::optional<std::uint64_t>* after)
+{
+    std::uint64_t number = 0;
+    if (request.has_param("from")) {
+        if (!ParseEventNumber(request.get_param_value("from"), &number)) {
+            ReplyError(response, 400, "\"from\" must be the number of a panel event");
+            return false;
+        }
+        *after = number;
     }
-    *from = value;
+    if (request.has_header("Last-Event-ID")) {
+        if (!ParseEventNumber(request.get_header_value("Last-Event-ID"), &number)) {
+            ReplyError(response, 400, "Last-Event-ID must be the number of a panel event");
+            return false;
+        }
+        if (!*after || **after < number) *after = number;
+    }
     return true;
 }
 
@@ -297,10 +312,10 @@ void ServeApi::Document(const httplib::Request&, httplib::Response& response)
 
 void ServeApi::Events(const httplib::Request& request, httplib::Response& response)
 {
-    std::optional<std::uint64_t> from;
-    if (!FromParameter(request, response, &from)) return;
+    std::optional<std::uint64_t> after;
+    if (!ReplayAfter(request, response, &after)) return;
     // The reader goes with the reply, when the stream has ended or the page has gone.
-    auto reader = std::make_shared<EventStream::Reader>(fEvents, from);
+    auto reader = std::make_shared<EventStream::Reader>(fEvents, after);
     response.set_chunked_content_provider("text/event-stream", [reader](std::size_t, httplib::DataSink& sink) {
         try {
             std::string text = reader->Next(kStreamHeartbeat);

@@ -7,7 +7,8 @@
 //   POST /api/select      {"ids":[...]}: exactly these objects become the selection; the plug-ins hear of it
 //   GET  /api/selection   {"ids":[...]}
 //   GET  /api/document    the document as SVG, as saving writes it
-//   GET  /api/events      the event stream (EventStream.h); ?from=K replays the panel events after K first
+//   GET  /api/events      the event stream (EventStream.h); ?from=K (or a browser's Last-Event-ID) replays the
+//                         panel events after K first
 //   POST /api/quit        {"save":true|false}: saves to the --save file when asked, then the session ends
 #ifndef PENDRAKE_SERVEAPI_H
 #define PENDRAKE_SERVEAPI_H

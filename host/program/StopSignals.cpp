@@ -32,7 +32,11 @@ void StopSignals::Wait()
         int signal = 0;
         if (sigwait(&fSignals, &signal) != 0) continue;
         if (fEnding) return;
-        fOnStop();
+        try {
+            fOnStop();
+        } catch (...) {
+            // Nothing is to leave the thread; the next signal asks again.
+        }
     }
 }
 

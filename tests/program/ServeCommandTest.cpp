@@ -176,10 +176,11 @@ protected:
         return std::to_string(result->status) + " " + result->body;
     }
     // The event stream from its start, read until it holds what.
-    std::string ReadStream(const std::string& query, const std::string& what) const
+    std::string ReadStream(const std::string& query, const std::string& what,
+                           const httplib::Headers& headers = {}) const
     {
         std::string text;
-        Client()->Get("/api/events" + query, [&](const char* data, std::size_t length) {
+        Client()->Get("/api/events" + query, headers, [&](const char* data, std::size_t length) {
             text.append(data, length);
             return text.find(what) == std::string::npos;
         });
@@ -344,6 +345,12 @@ TEST_F(Serve, AnInjectedEventGivesTheDispatchedEventsInOrder)
     EXPECT_EQ(ReadStream("?from=0", PanelMessage(2, kPong)),
               kOpening + PanelMessage(1, kCornerDefaults) + PanelMessage(2, kPong));
     EXPECT_EQ(ReadStream("?from=1", PanelMessage(2, kPong)), kOpening + PanelMessage(2, kPong));
+    // A browser that opens the stream again by itself says what it had last.
+    EXPECT_EQ(ReadStream("?from=0", PanelMessage(2, kPong), {{"Last-Event-ID", "1"}}),
+              kOpening + PanelMessage(2, kPong));
+    EXPECT_EQ(ReadStream("", PanelMessage(2, kPong), {{"Last-Event-ID", "1"}}), kOpening + PanelMessage(2, kPong));
+    EXPECT_EQ(Reply(Get("/api/events", {{"Last-Event-ID", "one"}})),
+              "400 {\"error\":\"Last-Event-ID must be the number of a panel event\"}");
     EXPECT_EQ(Reply(Get("/api/info")), InfoReply(2));
 
     EXPECT_EQ(Reply(Post("/api/quit", "{\"save\":false}")), "200 {\"ok\":true,\"saved\":null}");
