@@ -31,8 +31,10 @@ async function startPanel(t, options) {
   const browser = await launchBrowser();
   t.after(() => browser.close());
   const { page, problems } = await openPage(browser, session.address);
-  // The cutter models have arrived.
+  // The page's first requests are answered: the cutter models, and last the preview; the document is on show.
   await page.locator('#model:enabled').waitFor();
+  await page.locator('#preview-summary', { hasText: 'Crop marks: none yet.' }).waitFor();
+  await page.locator('#document-canvas [data-id="star"]').waitFor({ state: 'attached' });
   return { session, page, problems };
 }
 
@@ -145,5 +147,19 @@ test('cutting panel: the macOS feature set offers eight models and no perforatio
   assert.equal(await page.locator('#cut-conditions-section').isVisible(), false);
   assert.deepEqual(await page.locator('#output-target option').evaluateAll((all) => all.map((one) => one.value)),
     ['3', '1', '2', '0']);
+  assert.deepEqual(problems, []);
+});
+
+test('cutting panel: a session stopped at the terminal switches the page off', SAFETY_NET, async (t) => {
+  const { session, page, problems } = await startPanel(t);
+  // The page has nothing left to ask: its view shows the document of the last request the server handled.
+  await page.locator(`#document-canvas[data-revision="${await session.revision()}"]`).waitFor({ state: 'attached' });
+
+  assert.deepEqual(await session.interrupt(), { code: 0, signal: null });
+  await page.locator('#session-banner', { hasText: 'The session has ended.' }).waitFor();
+  await page.locator('#connection[data-state="closed"]').waitFor();
+  assert.equal(await page.locator('#make-marks').isDisabled(), true);
+  assert.equal(await page.locator('#run-output').isDisabled(), true);
+  await assert.rejects(fs.access(session.saved));
   assert.deepEqual(problems, []);
 });

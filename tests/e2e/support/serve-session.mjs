@@ -88,6 +88,16 @@ export async function startServeSession({ cuttingApp = true, edition = 'windows'
       const names = await fs.readdir(sandbox.temporary);
       return names.filter((name) => /^~TX[0-9A-F]{1,4}\.TMP$/i.test(name)).map((name) => path.join(sandbox.temporary, name));
     },
+    // The server's count of the requests it has handled (GET /api/info).
+    async revision() {
+      const response = await fetch(`http://127.0.0.1:${serving[2]}/api/info`, { headers: { 'X-Pendrake-Token': serving[3] } });
+      return (await response.json()).revision;
+    },
+    // Stops the server as Ctrl-C would, and resolves with how it exited.
+    async interrupt() {
+      child.kill('SIGINT');
+      return exited;
+    },
     // Ends the server if it still runs, and removes the sandbox.
     async close() {
       if (child.exitCode === null && child.signalCode === null) child.kill('SIGTERM');
