@@ -62,8 +62,9 @@ ZBErr SetPathSegmentCount(PDArtHandle path, int16_t count)
 }
 
 // The segments of the path after art, fetched into the cache while art's are copied (see FetchNextArt): its
-// first fields are there by now.
-void FetchNextSegments(const Document& document, const Art& art)
+// first fields are there by now. Always inlined, as FetchNextArt is: GCC takes a function that only prefetches
+// for one without effects and drops the calls to it.
+[[gnu::always_inline]] inline void FetchNextSegments(const Document& document, const Art& art)
 {
     const Art* next = document.Find(art.serial + 1);
     if (!next || next->segments.empty()) return;
