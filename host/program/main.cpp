@@ -12,6 +12,9 @@ namespace {
 
 const char kExitCodes[] = "Exit codes: 0 success, 1 a file, a plug-in or a panel line failed, 2 wrong usage.";
 
+constexpr const char* kPreferencesText =
+    "preference file (default: $XDG_CONFIG_HOME/Pendrake/Preferences.ini when it exists)";
+
 void AddSessionOptions(CLI::App& command, pendrake::SessionOptions& options)
 {
     command.add_option("--edition", options.edition, "feature set of the cutting plug-in to load")
@@ -35,6 +38,17 @@ void AddImportOptions(CLI::App& command, pendrake::SessionOptions& options)
                      "markers, ...) instead of importing its nearest equivalent with a warning");
 }
 
+// The artwork, the session's options, the import options and the preference file: what every command that opens
+// a document takes.
+void AddDocumentOptions(CLI::App& command, pendrake::SessionOptions& options, const char* artworkText,
+                        const char* preferencesText)
+{
+    command.add_option("artwork", options.artwork, artworkText)->required()->type_name("ARTWORK.svg");
+    AddSessionOptions(command, options);
+    AddImportOptions(command, options);
+    command.add_option("--prefs", options.preferences, preferencesText)->type_name("FILE");
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -53,15 +67,7 @@ int main(int argc, char** argv)
         "open ARTWORK.svg and play the plug-in's panel from standard input: a line starting with \"<\" is sent as "
         "one OperationClicked payload, \"!select ID[,ID...]|all|none\" changes the selection, \"!layer NAME\" "
         "makes a layer current; every event the plug-ins dispatch is printed as one JSON line");
-    panel->add_option("artwork", panelOptions.session.artwork, "the SVG document to open")
-        ->required()
-        ->type_name("ARTWORK.svg");
-    AddSessionOptions(*panel, panelOptions.session);
-    AddImportOptions(*panel, panelOptions.session);
-    panel
-        ->add_option("--prefs", panelOptions.session.preferences,
-                     "preference file (default: $XDG_CONFIG_HOME/Pendrake/Preferences.ini when it exists)")
-        ->type_name("FILE");
+    AddDocumentOptions(*panel, panelOptions.session, "the SVG document to open", kPreferencesText);
     panel->add_option("--save", panelOptions.saveAs, "write the document here after the last line")
         ->type_name("OUT.svg");
 
@@ -70,12 +76,7 @@ int main(int argc, char** argv)
         "run",
         "the main job on ARTWORK.svg: choose the cutter model and crop count, make crop marks, mark cut and "
         "perforation lines, run the output to the cutting application, save the document");
-    run->add_option("artwork", jobOptions.session.artwork, "the SVG document to work on")
-        ->required()
-        ->type_name("ARTWORK.svg");
-    AddSessionOptions(*run, jobOptions.session);
-    AddImportOptions(*run, jobOptions.session);
-    run->add_option("--prefs", jobOptions.session.preferences, "preference file")->type_name("FILE");
+    AddDocumentOptions(*run, jobOptions.session, "the SVG document to work on", "preference file");
     run->add_option("--model", jobOptions.job.model, "cutter model name (default: TS-1, macOS feature set TR-2)");
     run->add_option("--crop-count", jobOptions.job.cropCount, "3 or 4 crop marks")
         ->check(CLI::IsMember({3, 4}))
@@ -102,15 +103,7 @@ int main(int argc, char** argv)
         "document and streams every event the plug-ins dispatch. Prints one line \"Serving "
         "http://127.0.0.1:PORT/?token=TOKEN\"; stops on Ctrl-C or SIGTERM (nothing saved) or when the page "
         "quits (saved to --save when it asks)");
-    serve->add_option("artwork", serveOptions.session.artwork, "the SVG document to open")
-        ->required()
-        ->type_name("ARTWORK.svg");
-    AddSessionOptions(*serve, serveOptions.session);
-    AddImportOptions(*serve, serveOptions.session);
-    serve
-        ->add_option("--prefs", serveOptions.session.preferences,
-                     "preference file (default: $XDG_CONFIG_HOME/Pendrake/Preferences.ini when it exists)")
-        ->type_name("FILE");
+    AddDocumentOptions(*serve, serveOptions.session, "the SVG document to open", kPreferencesText);
     serve->add_option("--port", serveOptions.port, "the port on 127.0.0.1 (0, the default: a free one)")
         ->check(CLI::Range(0, 65535))
         ->type_name("N");
