@@ -436,6 +436,8 @@ TEST_F(Serve, CtrlCEndsTheStreamsAndStopsWithoutSaving)
 {
     ASSERT_NO_FATAL_FAILURE(Start({"--save", Path("out.svg")}));
     StreamReader stream(fPort, "/api/events?from=0&token=" + fToken);
+    // Connected before the change: document messages go only to the streams open when they are sent.
+    ASSERT_EQ(stream.WaitFor(kOpening), kOpening);
     EXPECT_EQ(Reply(Post("/api/select", "{\"ids\":[\"box\"]}")), "200 {\"ok\":true,\"revision\":1}");
     const std::string before = kOpening + PanelMessage(1, kRedraw) + DocumentMessage(1);
     ASSERT_EQ(stream.WaitFor(before), before);
