@@ -130,6 +130,7 @@ int main(int argc, char** argv)
     const bool terminal = pendrake::TerminalProgress::ForStandardError();
     panelOptions.session.progress = jobOptions.session.progress = jobOptions.job.progress = terminal;
     serveOptions.session.progress = terminal;
+    serveOptions.commandLine.assign(argv, argv + argc);
     try {
         if (*start) return pendrake::RunStart(startOptions);
         if (*run) return pendrake::RunJob(jobOptions, std::cout, std::cerr);
