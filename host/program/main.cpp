@@ -6,6 +6,7 @@
 #include <CLI/CLI.hpp>
 
 #include "Commands.h"
+#include "platform/Platform.h"
 #include "TerminalProgress.h"
 
 namespace {
@@ -53,6 +54,7 @@ void AddDocumentOptions(CLI::App& command, pendrake::SessionOptions& options, co
 
 int main(int argc, char** argv)
 {
+    platform::PreferLargeHeapPages();
     CLI::App app("pendrake: the drawing host substitute that runs the cutting plug-ins.", "pendrake");
     app.footer(kExitCodes);
     app.require_subcommand(1);

@@ -127,6 +127,12 @@ bool OpenFileSystemItem(const FileSystemRef& item) noexcept;
 // The full path of the module that holds address (GetModuleFileName of the calling module); empty when unknown.
 std::string ModulePathOfAddress(const void* address);
 
+// Lets the heap grow in large steps, the first one backed by huge pages where the system offers them (glibc's heap
+// with transparent huge pages on Linux), so that a program about to build a large document takes a few page faults
+// instead of one for each 4 KiB it fills. For a program's main, once, before the work begins; nothing happens where
+// it does not apply (Windows, another allocator such as a sanitizer's).
+void PreferLargeHeapPages() noexcept;
+
 }  // namespace platform
 
 #endif

@@ -1,0 +1,8 @@
+// Large pages on Windows need a privilege that users do not have: the heap stays as it is.
+#include "platform/Platform.h"
+
+namespace platform {
+
+void PreferLargeHeapPages() noexcept {}
+
+}  // namespace platform

@@ -1,0 +1,38 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "ProgramRun.h"
+#include "TempFolder.h"
+
+namespace {
+
+bool Sanitized()
+{
+#if defined(__SANITIZE_ADDRESS__)
+    return true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+    return true;
+#endif
+#endif
+    return false;
+}
+
+// The program's first step: the heap takes a 64 MiB step at once, and the part of it that holds whole 2 MiB
+// pages carries the huge page advice. A sanitizer's allocator does not use the break: then nothing changes.
+TEST(PlatformHeapPages, FirstStepIsTakenAndAdvised)
+{
+    TempFolder folder;
+    const ProgramResult result = RunProgram({HEAP_PAGES_PROBE}, folder.Path());
+    ASSERT_EQ(result.fExitCode, 0) << result.fErr;
+    if (Sanitized()) {
+        EXPECT_EQ(result.fOut, "break moved 0 MiB, advised no\n");
+        return;
+    }
+    if (!std::filesystem::exists("/sys/kernel/mm/transparent_hugepage"))
+        GTEST_SKIP() << "this kernel has no transparent huge pages";
+    EXPECT_EQ(result.fOut, "break moved 64 MiB, advised yes\n");
+}
+
+}  // namespace
