@@ -6,8 +6,8 @@
 #include <CLI/CLI.hpp>
 
 #include "Commands.h"
-#include "platform/Platform.h"
 #include "TerminalProgress.h"
+#include "platform/Platform.h"
 
 namespace {
 

@@ -29,7 +29,6 @@ int main()
             advised = true;
         }
     }
-    std::cout << "break moved " << (after - before) / (1 << 20) << " MiB, advised " << (advised ? "yes" : "no")
-              << '\n';
+    std::cout << "break moved " << (after - before) / (1 << 20) << " MiB, advised " << (advised ? "yes" : "no") << '\n';
     return 0;
 }
