@@ -12,8 +12,6 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
-bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
-
 std::string_view Trim(std::string_view text)
 {
     while (!text.empty() && IsSpace(text.front())) text.remove_prefix(1);
@@ -22,26 +20,6 @@ std::string_view Trim(std::string_view text)
 }
 
 std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
-
-void NumberScanner::SkipSpace()
-{
-    while (fPosition < fText.size() && IsSpace(fText[fPosition])) ++fPosition;
-}
-
-void NumberScanner::SkipSeparator()
-{
-    SkipSpace();
-    if (Peek() == ',') {
-        ++fPosition;
-        SkipSpace();
-    }
-}
-
-bool NumberScanner::AtEnd()
-{
-    SkipSpace();
-    return fPosition >= fText.size();
-}
 
 bool NumberScanner::AtNumber() const
 {

@@ -16,7 +16,7 @@ struct SvgValueError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-bool IsSpace(char c);
+inline bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
 std::string_view Trim(std::string_view text);
 
 // Reads numbers one by one from a text such as a path's data or a list of points.
@@ -24,10 +24,25 @@ class NumberScanner {
 public:
     explicit NumberScanner(std::string_view text) : fText(text) {}
 
-    void SkipSpace();
+    // Inline: a path's data calls these between every two numbers.
+    void SkipSpace()
+    {
+        while (fPosition < fText.size() && IsSpace(fText[fPosition])) ++fPosition;
+    }
     // White space, at most one comma, white space.
-    void SkipSeparator();
-    bool AtEnd();           // after white space
+    void SkipSeparator()
+    {
+        SkipSpace();
+        if (Peek() == ',') {
+            ++fPosition;
+            SkipSpace();
+        }
+    }
+    bool AtEnd()  // after white space
+    {
+        SkipSpace();
+        return fPosition >= fText.size();
+    }
     bool AtNumber() const;  // a sign, a digit or a point comes next
     char Peek() const { return fPosition < fText.size() ? fText[fPosition] : '\0'; }
     std::size_t Remaining() const { return fText.size() - fPosition; }

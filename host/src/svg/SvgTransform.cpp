@@ -84,8 +84,6 @@ Matrix Multiply(const Matrix& o, const Matrix& i)
             o.b * i.c + o.d * i.d, o.a * i.e + o.c * i.f + o.e, o.b * i.e + o.d * i.f + o.f};
 }
 
-Point Apply(const Matrix& m, Point p) { return {m.a * p.h + m.c * p.v + m.e, m.b * p.h + m.d * p.v + m.f}; }
-
 double ScaleOf(const Matrix& m)
 {
     // Taken relative to the largest entry, so that a large but finite scale does not overflow on the way.

@@ -15,7 +15,8 @@ struct Matrix {
 
 // The matrix that applies inner first, then outer.
 Matrix Multiply(const Matrix& outer, const Matrix& inner);
-Point Apply(const Matrix& m, Point p);
+// Inline: every point of every path goes through it.
+inline Point Apply(const Matrix& m, Point p) { return {m.a * p.h + m.c * p.v + m.e, m.b * p.h + m.d * p.v + m.f}; }
 // How the matrix scales lengths: the square root of its determinant's magnitude.
 double ScaleOf(const Matrix& m);
 bool IsFinite(const Matrix& m);
