@@ -1,5 +1,6 @@
 #include "GlyphOutlines.h"
 
+#include <dlfcn.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include FT_OUTLINE_H
@@ -11,19 +12,64 @@
 namespace host {
 namespace {
 
+// FreeType is loaded when text is first outlined, not with the program: it and the image and compression
+// libraries it brings would add a millisecond to the start of every run, and few runs outline text.
+struct FreeTypeCalls {
+    decltype(&FT_Init_FreeType) initFreeType = nullptr;
+    decltype(&FT_Done_FreeType) doneFreeType = nullptr;
+    decltype(&FT_New_Face) newFace = nullptr;
+    decltype(&FT_Done_Face) doneFace = nullptr;
+    decltype(&FT_Get_Char_Index) getCharIndex = nullptr;
+    decltype(&FT_Get_Kerning) getKerning = nullptr;
+    decltype(&FT_Load_Glyph) loadGlyph = nullptr;
+    decltype(&FT_Outline_Decompose) outlineDecompose = nullptr;
+};
+
+template <typename Function>
+bool Bind(void* library, const char* name, Function& function)
+{
+    function = reinterpret_cast<Function>(dlsym(library, name));
+    return function != nullptr;
+}
+
+// Null when the library or one of its functions is missing; the library stays loaded until the program ends.
+const FreeTypeCalls* LoadFreeType()
+{
+    static const FreeTypeCalls* const calls = []() -> const FreeTypeCalls* {
+        void* library = dlopen("libfreetype.so.6", RTLD_NOW | RTLD_LOCAL);
+        if (!library) return nullptr;
+        static FreeTypeCalls loaded;
+        const bool bound = Bind(library, "FT_Init_FreeType", loaded.initFreeType) &&
+                           Bind(library, "FT_Done_FreeType", loaded.doneFreeType) &&
+                           Bind(library, "FT_New_Face", loaded.newFace) &&
+                           Bind(library, "FT_Done_Face", loaded.doneFace) &&
+                           Bind(library, "FT_Get_Char_Index", loaded.getCharIndex) &&
+                           Bind(library, "FT_Get_Kerning", loaded.getKerning) &&
+                           Bind(library, "FT_Load_Glyph", loaded.loadGlyph) &&
+                           Bind(library, "FT_Outline_Decompose", loaded.outlineDecompose);
+        return bound ? &loaded : nullptr;
+    }();
+    return calls;
+}
+
 class FreeType {
 public:
+    explicit FreeType(const FreeTypeCalls& calls) : ft(calls) {}
     ~FreeType()
     {
-        if (fFace) FT_Done_Face(fFace);
-        if (fLibrary) FT_Done_FreeType(fLibrary);
+        if (fFace) ft.doneFace(fFace);
+        if (fLibrary) ft.doneFreeType(fLibrary);
     }
+    FreeType(const FreeType&) = delete;
+    FreeType& operator=(const FreeType&) = delete;
     bool Open(const std::string& file)
     {
-        return FT_Init_FreeType(&fLibrary) == 0 && FT_New_Face(fLibrary, file.c_str(), 0, &fFace) == 0 &&
+        return ft.initFreeType(&fLibrary) == 0 && ft.newFace(fLibrary, file.c_str(), 0, &fFace) == 0 &&
                fFace->units_per_EM > 0;
     }
     FT_Face Face() const { return fFace; }
+
+    const FreeTypeCalls& ft;
 
 private:
     FT_Library fLibrary = nullptr;
@@ -137,24 +183,27 @@ ZBErr OutlineText(const std::string& fontFile, const std::string& utf8, Point or
 {
     glyphs.clear();
     if (!InRange(origin.h) || !InRange(origin.v) || !InRange(size) || size <= 0) return kBadParameterErr;
-    FreeType freeType;
+    const FreeTypeCalls* calls = LoadFreeType();
+    if (!calls) return kBadFormatErr;  // as on a system without fonts
+    FreeType freeType(*calls);
     if (!freeType.Open(fontFile)) return kBadFormatErr;
+    const FreeTypeCalls& ft = freeType.ft;
     const FT_Face face = freeType.Face();
     const FT_Outline_Funcs walk = {MoveTo, LineTo, ConicTo, CubicTo, 0, 0};
     GlyphBuilder builder{origin, size / face->units_per_EM, 0, {}, {}};
     FT_UInt previous = 0;
     for (const char32_t c : CodePoints(utf8)) {
         if (c < 0x20) continue;  // control characters set nothing
-        const FT_UInt index = FT_Get_Char_Index(face, c);
+        const FT_UInt index = ft.getCharIndex(face, c);
         if (previous && index && FT_HAS_KERNING(face)) {
             FT_Vector kerning{};
-            if (FT_Get_Kerning(face, previous, index, FT_KERNING_UNSCALED, &kerning) == 0)
+            if (ft.getKerning(face, previous, index, FT_KERNING_UNSCALED, &kerning) == 0)
                 builder.pen += static_cast<double>(kerning.x);
         }
-        if (FT_Load_Glyph(face, index, FT_LOAD_NO_SCALE) != 0) return kBadFormatErr;
+        if (ft.loadGlyph(face, index, FT_LOAD_NO_SCALE) != 0) return kBadFormatErr;
         if (face->glyph->format == FT_GLYPH_FORMAT_OUTLINE) {
             builder.contours.clear();
-            if (FT_Outline_Decompose(&face->glyph->outline, &walk, &builder) != 0) return kBadFormatErr;
+            if (ft.outlineDecompose(&face->glyph->outline, &walk, &builder) != 0) return kBadFormatErr;
             builder.Close();
             if (!builder.contours.empty()) glyphs.push_back(std::move(builder.contours));
         }
