@@ -39,14 +39,12 @@ const FreeTypeCalls* LoadFreeType()
         void* library = dlopen("libfreetype.so.6", RTLD_NOW | RTLD_LOCAL);
         if (!library) return nullptr;
         static FreeTypeCalls loaded;
-        const bool bound = Bind(library, "FT_Init_FreeType", loaded.initFreeType) &&
-                           Bind(library, "FT_Done_FreeType", loaded.doneFreeType) &&
-                           Bind(library, "FT_New_Face", loaded.newFace) &&
-                           Bind(library, "FT_Done_Face", loaded.doneFace) &&
-                           Bind(library, "FT_Get_Char_Index", loaded.getCharIndex) &&
-                           Bind(library, "FT_Get_Kerning", loaded.getKerning) &&
-                           Bind(library, "FT_Load_Glyph", loaded.loadGlyph) &&
-                           Bind(library, "FT_Outline_Decompose", loaded.outlineDecompose);
+        const bool bound =
+            Bind(library, "FT_Init_FreeType", loaded.initFreeType) &&
+            Bind(library, "FT_Done_FreeType", loaded.doneFreeType) && Bind(library, "FT_New_Face", loaded.newFace) &&
+            Bind(library, "FT_Done_Face", loaded.doneFace) && Bind(library, "FT_Get_Char_Index", loaded.getCharIndex) &&
+            Bind(library, "FT_Get_Kerning", loaded.getKerning) && Bind(library, "FT_Load_Glyph", loaded.loadGlyph) &&
+            Bind(library, "FT_Outline_Decompose", loaded.outlineDecompose);
         return bound ? &loaded : nullptr;
     }();
     return calls;
