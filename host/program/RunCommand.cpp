@@ -1,12 +1,10 @@
 // `pendrake run`: the main job on one artwork (see CutJob.h), then the document saved.
 #include <chrono>
 #include <cstdio>
-#include <filesystem>
 #include <iostream>
-#include <set>
 
-#include <cstdlib>
 #include "Commands.h"
+#include "CutDataFileWatch.h"
 #include "CutJob.h"
 #include "HostSession.h"
 #include "host/Svg.h"
@@ -14,21 +12,6 @@
 
 namespace pendrake {
 namespace {
-
-// The plug-in makes its cut data file in the temporary folder when it starts ("~TX....TMP"); the files of that
-// name that appear while it starts are its.
-std::set<std::string> CutDataFiles()
-{
-    std::set<std::string> found;
-    std::error_code error;
-    const char* folder = std::getenv("TMPDIR");  // where the plug-in's platform layer makes temporary files
-    for (const auto& entry : std::filesystem::directory_iterator(folder && *folder ? folder : "/tmp", error)) {
-        const std::string name = entry.path().filename().string();
-        if (name.rfind("~TX", 0) == 0 && name.size() > 4 && name.compare(name.size() - 4, 4, ".TMP") == 0)
-            found.insert(entry.path().string());
-    }
-    return found;
-}
 
 // "0.412 s": to the millisecond.
 std::string Seconds(double seconds)
@@ -46,15 +29,15 @@ int RunJob(const JobOptions& options, std::ostream& out, std::ostream& err)
     std::vector<wirelet::EventRecord> events;
     int status = 0;
     {
-        const std::set<std::string> before = CutDataFiles();
+        // The plug-in makes its cut data file when it starts: the file that appears meanwhile is its.
+        CutDataFileWatch cutDataFiles;
         HostSession session(options.session, err);
         if (session.LoadProblems() > 0 || session.Host().Plugins().empty()) {
             err << "pendrake: " << (session.Host().Plugins().empty() ? "no plug-in" : "not every plug-in")
                 << " could be loaded and started from " << session.PluginsFolder() << '\n';
             return 1;
         }
-        for (const std::string& file : CutDataFiles())
-            if (!before.count(file)) out << "Cut data file: " << file << '\n';
+        for (const std::string& file : cutDataFiles.Collect()) out << "Cut data file: " << file << '\n';
         bus.SetObserver([&events](const wirelet::EventRecord& event) {
             if (!event.fFromHost) events.push_back(event);
         });
