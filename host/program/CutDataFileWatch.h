@@ -31,7 +31,7 @@ private:
 
     std::string fFolder;
     std::filesystem::file_time_type fStart;
-    int fWatch = -1;               // the inotify descriptor; -1: listing instead
+    int fWatch = -1;                // the inotify descriptor; -1: listing instead
     std::set<std::string> fBefore;  // the listing at construction, when listing
 };
 
