@@ -102,6 +102,7 @@ bool CutDataFileWatch::ReadEvents(std::set<std::string>& appeared)
         if (got <= 0) return false;
         for (ssize_t at = 0; at + static_cast<ssize_t>(sizeof(inotify_event)) <= got;) {
             const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
+            if (event->len > static_cast<std::size_t>(got - at) - sizeof(inotify_event)) return false;  // cut short
             if (event->mask & IN_Q_OVERFLOW) return false;
             if (event->len > 0) {
                 const std::string name(event->name, strnlen(event->name, event->len));
