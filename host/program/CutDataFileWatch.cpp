@@ -21,10 +21,12 @@ std::string TemporaryFolder()
     return folder && *folder ? folder : "/tmp";
 }
 
+#if defined(__linux__)
 std::string InFolder(const std::string& folder, const std::string& name)
 {
     return (std::filesystem::path(folder) / name).string();
 }
+#endif
 
 }  // namespace
 
