@@ -1,7 +1,8 @@
 #include "CutDataFileWatch.h"
 
+#include "platform/Platform.h"
+
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
 
 #if defined(__linux__)
@@ -14,12 +15,6 @@
 
 namespace pendrake {
 namespace {
-
-std::string TemporaryFolder()
-{
-    const char* folder = std::getenv("TMPDIR");  // where the plug-in's platform layer makes temporary files
-    return folder && *folder ? folder : "/tmp";
-}
 
 #if defined(__linux__)
 std::string InFolder(const std::string& folder, const std::string& name)
@@ -47,7 +42,8 @@ std::set<std::string> CutDataFileWatch::Listed() const
 }
 
 CutDataFileWatch::CutDataFileWatch(Means means)
-    : fFolder(TemporaryFolder()), fStart(std::filesystem::file_time_type::clock::now())
+    // The folder where the plug-in's platform layer makes its temporary files.
+    : fFolder(platform::TemporaryFolder()), fStart(std::filesystem::file_time_type::clock::now())
 {
 #if defined(__linux__)
     if (means == Means::Watching) fWatch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);

@@ -10,7 +10,7 @@
 
 namespace pendrake {
 
-// Watches the temporary folder (TMPDIR, else /tmp) from construction to Collect. On Linux the folder is watched
+// Watches the temporary folder (platform::TemporaryFolder) from construction to Collect. On Linux the folder is watched
 // with inotify, so that a folder of thousands of files costs nothing (listing 3,800 entries twice took 8 ms of
 // every run); elsewhere, or where no watch can be set, the folder is listed before and after.
 class CutDataFileWatch {

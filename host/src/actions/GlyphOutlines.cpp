@@ -67,9 +67,8 @@ public:
     }
     FT_Face Face() const { return fFace; }
 
-    const FreeTypeCalls& ft;
-
 private:
+    const FreeTypeCalls& ft;
     FT_Library fLibrary = nullptr;
     FT_Face fFace = nullptr;
 };
@@ -183,9 +182,9 @@ ZBErr OutlineText(const std::string& fontFile, const std::string& utf8, Point or
     if (!InRange(origin.h) || !InRange(origin.v) || !InRange(size) || size <= 0) return kBadParameterErr;
     const FreeTypeCalls* calls = LoadFreeType();
     if (!calls) return kBadFormatErr;  // as on a system without fonts
-    FreeType freeType(*calls);
+    const FreeTypeCalls& ft = *calls;
+    FreeType freeType(ft);
     if (!freeType.Open(fontFile)) return kBadFormatErr;
-    const FreeTypeCalls& ft = freeType.ft;
     const FT_Face face = freeType.Face();
     const FT_Outline_Funcs walk = {MoveTo, LineTo, ConicTo, CubicTo, 0, 0};
     GlyphBuilder builder{origin, size / face->units_per_EM, 0, {}, {}};
