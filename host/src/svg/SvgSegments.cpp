@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "svg/SvgNumbers.h"
 
@@ -9,13 +10,6 @@ namespace host::svg {
 namespace {
 
 bool Same(Point a, Point b) { return a.h == b.h && a.v == b.v; }
-
-Point Mapped(const Matrix& m, Point p)
-{
-    const Point q = Apply(m, p);
-    if (!std::isfinite(q.h) || !std::isfinite(q.v)) throw SvgValueError("coordinates out of range");
-    return q;
-}
 
 // Ends that differ only by the rounding of relative coordinates count as the same point.
 bool Meets(Point a, Point b)
@@ -45,29 +39,37 @@ bool IsCorner(const Segment& s)
 
 PathShape ShapeOf(const Subpath& subpath, const Matrix& toArtwork)
 {
+    // Every point is mapped in registers and checked once at the end: whichever point left the range, the
+    // subpath is refused all the same.
+    bool finite = true;
+    auto mapped = [&toArtwork, &finite](Point p) {
+        const Point q = Apply(toArtwork, p);
+        finite &= std::fabs(q.h) <= std::numeric_limits<double>::max() &&
+                  std::fabs(q.v) <= std::numeric_limits<double>::max();  // false for NaN as well
+        return q;
+    };
     PathShape shape;
     shape.closed = subpath.closed;
     std::size_t pieces = subpath.pieces.size();
     const bool merge = subpath.closed && pieces > 0 && Meets(subpath.pieces.back().end, subpath.start);
-    Segment first;
-    first.p = first.in = first.out = Mapped(toArtwork, subpath.start);
     if (merge) --pieces;
-    shape.segments.reserve(pieces + 1);
-    shape.segments.push_back(first);
+    shape.segments.resize(pieces + 1);
+    Segment* segment = shape.segments.data();
+    segment->p = segment->in = segment->out = mapped(subpath.start);
     for (std::size_t i = 0; i < pieces; ++i) {
         const Piece& piece = subpath.pieces[i];
-        shape.segments.back().out = Mapped(toArtwork, piece.c1);
-        Segment next;
-        next.in = Mapped(toArtwork, piece.c2);
-        next.p = next.out = Mapped(toArtwork, piece.end);
-        shape.segments.push_back(next);
+        segment->out = mapped(piece.c1);
+        ++segment;
+        segment->in = mapped(piece.c2);
+        segment->p = segment->out = mapped(piece.end);
     }
     if (merge) {
         const Piece& closing = subpath.pieces.back();
-        shape.segments.back().out = Mapped(toArtwork, closing.c1);
-        shape.segments.front().in = Mapped(toArtwork, closing.c2);
+        segment->out = mapped(closing.c1);
+        shape.segments.front().in = mapped(closing.c2);
     }
-    for (Segment& segment : shape.segments) segment.corner = IsCorner(segment);
+    if (!finite) throw SvgValueError("coordinates out of range");
+    for (Segment& each : shape.segments) each.corner = IsCorner(each);
     return shape;
 }
 
