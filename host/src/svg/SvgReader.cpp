@@ -65,6 +65,16 @@ bool IsOneOf(std::string_view name, const std::string_view (&names)[N])
     return std::find(std::begin(names), std::end(names), name) != std::end(names);
 }
 
+// False when no style element can be in the text: "style" stands nowhere right after the "<" or a prefix's ":"
+// that a style element's tag begins with. Most files have none, and a walk of every node that looks for them is
+// then passed over.
+bool MayHoldStyleElement(std::string_view text)
+{
+    for (std::size_t at = text.find("style", 1); at != std::string_view::npos; at = text.find("style", at + 5))
+        if (text[at - 1] == '<' || text[at - 1] == ':') return true;
+    return false;
+}
+
 std::string LowerCase(std::string_view text)
 {
     std::string lower(text);
@@ -94,6 +104,7 @@ std::unique_ptr<Document> Reader::Read()
     const std::string_view bytes(fSource.Buffer(), fSource.Size());
     if (const std::size_t bad = FirstInvalidUtf8(bytes); bad != std::string_view::npos)
         Fail(fSource.Where(bad), "invalid UTF-8: byte " + HexByte(bytes[bad]));
+    const bool styleSheets = MayHoldStyleElement(bytes);
     // The document type is kept for the entities it declares; no DTD outside the file is ever loaded.
     const pugi::xml_parse_result parsed = fXml.load_buffer_inplace(
         fSource.Buffer(), fSource.Size(), pugi::parse_default | pugi::parse_ws_pcdata | pugi::parse_doctype,
@@ -108,7 +119,7 @@ std::unique_ptr<Document> Reader::Read()
     const pugi::xml_node root = fXml.document_element();
     ExpandDeclaredEntities(root);
     fIds = std::make_unique<IdIndex>(root);
-    CollectStyleSheets(root);
+    if (styleSheets) CollectStyleSheets(root);
     ReadRoot(root);
     if (fOptions.warnings)
         for (std::string& line : fWarnings.Lines()) fOptions.warnings->push_back(std::move(line));

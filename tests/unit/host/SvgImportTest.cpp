@@ -335,6 +335,21 @@ TEST(SvgImport, StyleSheetsCascadeWithPresentationAttributesAndStyleAttributes)
     EXPECT_TRUE(imported.warnings.empty());
 }
 
+// A style sheet counts also where its element has a prefix or comes after what it styles.
+TEST(SvgImport, StyleSheetsOfPrefixedAndLateStyleElements)
+{
+    const Imported prefixed = Import(R"~(
+        <rect id="r" class="a" style="stroke: #000009" width="1" height="1"/>
+        <g xmlns:svg="http://www.w3.org/2000/svg"><svg:style>.a { fill: #000001 }</svg:style></g>)~");
+    EXPECT_EQ(FillOf(*prefixed.document->FindById("r")), "3 0 0 " + Number(1 / 255.0));
+    EXPECT_EQ(prefixed.document->FindById("r")->style.strokeColor.values[2], 9 / 255.0);
+
+    const Imported late = Import(R"~(
+        <rect id="r" class="a" width="1" height="1"/><defs><style>.a { fill: #000002 }</style></defs>)~");
+    EXPECT_EQ(FillOf(*late.document->FindById("r")), "3 0 0 " + Number(2 / 255.0));
+    EXPECT_TRUE(prefixed.warnings.empty() && late.warnings.empty());
+}
+
 TEST(SvgImport, DeclaredEntitiesExpandWithinABudgetAndExternalOnesAreNeverRead)
 {
     const auto document = Read(R"~(<?xml version="1.0"?>
