@@ -1,66 +1,94 @@
 #include "host/ElfSection.h"
 
 #include <elf.h>
+#include <errno.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstring>
-#include <fstream>
-#include <iterator>
+#include <vector>
 
 namespace host {
 namespace {
 
-template <typename T>
-bool ReadAt(const std::vector<unsigned char>& file, std::size_t offset, T& out)
-{
-    if (offset > file.size() || file.size() - offset < sizeof(T)) return false;
-    std::memcpy(&out, file.data() + offset, sizeof(T));
-    return true;
-}
+// The module is read where the answer lies (its header, the section table, the names and the one section), not
+// whole: a plug-in is a few hundred KiB and its property list a few dozen bytes, read at every start.
+class ModuleFile {
+public:
+    explicit ModuleFile(const std::string& path)
+    {
+        do {
+            fDescriptor = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        } while (fDescriptor < 0 && errno == EINTR);
+        struct stat status {};
+        if (fDescriptor >= 0 && fstat(fDescriptor, &status) == 0 && status.st_size >= 0)
+            fSize = static_cast<uint64_t>(status.st_size);
+    }
+    ~ModuleFile()
+    {
+        if (fDescriptor >= 0) close(fDescriptor);
+    }
+    ModuleFile(const ModuleFile&) = delete;
+    ModuleFile& operator=(const ModuleFile&) = delete;
 
-bool RangeInside(const std::vector<unsigned char>& file, uint64_t offset, uint64_t size)
-{
-    return offset <= file.size() && file.size() - offset >= size;
-}
+    bool Opened() const { return fDescriptor >= 0; }
+    bool RangeInside(uint64_t offset, uint64_t size) const { return offset <= fSize && fSize - offset >= size; }
+    // size bytes at offset into out; false when they do not lie inside the file or cannot be read.
+    bool Read(uint64_t offset, uint64_t size, void* out) const
+    {
+        if (!RangeInside(offset, size)) return false;
+        auto* at = static_cast<unsigned char*>(out);
+        while (size > 0) {
+            const ssize_t count = pread(fDescriptor, at, size, static_cast<off_t>(offset));
+            if (count < 0 && errno == EINTR) continue;
+            if (count <= 0) return false;
+            at += count;
+            offset += static_cast<uint64_t>(count);
+            size -= static_cast<uint64_t>(count);
+        }
+        return true;
+    }
+
+private:
+    int fDescriptor = -1;
+    uint64_t fSize = 0;
+};
 
 }  // namespace
 
 std::string ReadElfSection(const std::string& path, const std::string& sectionName,
                            std::vector<unsigned char>& contents)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return "cannot open the file";
-    // One read of the whole module: a debug build's module is megabytes, too many to take byte by byte.
-    in.seekg(0, std::ios::end);
-    const std::streamoff size = in.tellg();
-    if (size < 0) return "cannot read the file";
-    in.seekg(0, std::ios::beg);
-    std::vector<unsigned char> file(static_cast<std::size_t>(size));
-    if (size > 0 && !in.read(reinterpret_cast<char*>(file.data()), size)) return "cannot read the file";
+    const ModuleFile file(path);
+    if (!file.Opened()) return "cannot open the file";
 
     Elf64_Ehdr header{};
-    if (!ReadAt(file, 0, header) || std::memcmp(header.e_ident, ELFMAG, SELFMAG) != 0) return "not an ELF file";
+    if (!file.Read(0, sizeof header, &header) || std::memcmp(header.e_ident, ELFMAG, SELFMAG) != 0)
+        return "not an ELF file";
     if (header.e_ident[EI_CLASS] != ELFCLASS64 || header.e_ident[EI_DATA] != ELFDATA2LSB)
         return "not a 64-bit little-endian ELF file";
     if (header.e_shentsize != sizeof(Elf64_Shdr) || header.e_shnum == 0 || header.e_shstrndx >= header.e_shnum)
         return "no section table";
 
-    Elf64_Shdr names{};
-    if (!ReadAt(file, header.e_shoff + header.e_shstrndx * sizeof(Elf64_Shdr), names) ||
-        !RangeInside(file, names.sh_offset, names.sh_size))
-        return "section name table lies outside the file";
+    // At most 65,535 entries of 64 bytes.
+    std::vector<Elf64_Shdr> sections(header.e_shnum);
+    if (!file.Read(header.e_shoff, sections.size() * sizeof(Elf64_Shdr), sections.data()))
+        return "section table lies outside the file";
+    const Elf64_Shdr& names = sections[header.e_shstrndx];
+    if (!file.RangeInside(names.sh_offset, names.sh_size)) return "section name table lies outside the file";
+    std::vector<char> nameTable(names.sh_size);
+    if (!file.Read(names.sh_offset, names.sh_size, nameTable.data())) return "cannot read the file";
 
-    for (uint16_t i = 0; i < header.e_shnum; ++i) {
-        Elf64_Shdr section{};
-        if (!ReadAt(file, header.e_shoff + i * sizeof(Elf64_Shdr), section))
-            return "section table lies outside the file";
-        if (section.sh_name >= names.sh_size) continue;
-        const char* name = reinterpret_cast<const char*>(file.data() + names.sh_offset + section.sh_name);
-        const std::size_t room = names.sh_size - section.sh_name;
+    for (const Elf64_Shdr& section : sections) {
+        if (section.sh_name >= nameTable.size()) continue;
+        const char* name = nameTable.data() + section.sh_name;
+        const std::size_t room = nameTable.size() - section.sh_name;
         if (strnlen(name, room) == room || sectionName != name) continue;
-        if (section.sh_type == SHT_NOBITS || !RangeInside(file, section.sh_offset, section.sh_size))
+        if (section.sh_type == SHT_NOBITS || !file.RangeInside(section.sh_offset, section.sh_size))
             return "section " + sectionName + " lies outside the file";
-        contents.assign(file.begin() + static_cast<std::ptrdiff_t>(section.sh_offset),
-                        file.begin() + static_cast<std::ptrdiff_t>(section.sh_offset + section.sh_size));
+        contents.resize(section.sh_size);
+        if (!file.Read(section.sh_offset, section.sh_size, contents.data())) return "cannot read the file";
         return {};
     }
     return "no section " + sectionName;

@@ -89,6 +89,12 @@ TEST(ElfSection, ReportsFilesThatAreNotModules)
     const std::string path = testing::TempDir() + "not-elf.pdp";
     std::ofstream(path) << "MZ this is no module";
     EXPECT_EQ(host::ReadElfSection(path, ".pipl", contents), "not an ELF file");
+    // A module cut short after its header: the section table it names is not there.
+    std::ifstream self("/proc/self/exe", std::ios::binary);
+    std::vector<char> header(4096);
+    self.read(header.data(), static_cast<std::streamsize>(header.size()));
+    std::ofstream(path, std::ios::binary).write(header.data(), static_cast<std::streamsize>(header.size()));
+    EXPECT_EQ(host::ReadElfSection(path, ".text", contents), "section table lies outside the file");
     std::remove(path.c_str());
 }
 
