@@ -214,6 +214,7 @@ std::size_t Document::Depth(const Art& art)
 
 std::size_t Document::Height(const Art& art)
 {
+    if (art.children.empty()) return 1;  // most objects: no list to keep
     // Without recursion, so that it holds for any tree it is given.
     std::size_t height = 1;
     std::vector<std::pair<const Art*, std::size_t>> pending{{&art, 1}};
