@@ -118,7 +118,7 @@ private:
     double PageLength(pugi::xml_node root, const char* name, double viewBoxLength) const;
     void ReadChildren(pugi::xml_node element, const Context& context);
     void ReadElement(pugi::xml_node element, const Context& context);
-    void ReadDrawn(pugi::xml_node element, const std::string& local, const Context& outer, Context& inner);
+    void ReadDrawn(pugi::xml_node element, std::string_view local, const Context& outer, Context& inner);
     bool ConditionsHold(pugi::xml_node element) const;
     Layer& LooseLayer();
     void NameLayers();
@@ -133,8 +133,8 @@ private:
     Art* OpenGroup(pugi::xml_node element, const Context& outer, Context& inner);
 
     // Shapes.
-    std::vector<Subpath> ShapeSubpaths(pugi::xml_node element, const Context& context, const std::string& local) const;
-    void ReadShape(pugi::xml_node element, const Context& outer, const Context& inner, const std::string& local);
+    std::vector<Subpath> ShapeSubpaths(pugi::xml_node element, const Context& context, std::string_view local) const;
+    void ReadShape(pugi::xml_node element, const Context& outer, const Context& inner, std::string_view local);
     // A path takes the first shape; a compound path a path for each, in its own style.
     void SetShapes(Art& art, std::vector<PathShape>& shapes);
     void ReadParts(Art& compound, pugi::xml_node element, const Context& inner);
@@ -159,7 +159,7 @@ private:
                    std::vector<Matrix>& matrices, int depth);
     pugi::xml_node Target(pugi::xml_node element, const std::string& reference, std::string_view what,
                           std::string_view otherwise);
-    void NoteEffects(pugi::xml_node element, const Context& inner, const std::string& local);
+    void NoteEffects(pugi::xml_node element, const Context& inner, std::string_view local);
 
     SourceText fSource;
     SvgReadOptions fOptions;

@@ -453,23 +453,25 @@ void Reader::ReadElement(pugi::xml_node element, const Context& context)
     const NameScope scope = fNoted.prefixed ? context.scope.Enter(element) : context.scope;
     const QualifiedName name = scope.ElementName(element);
     if (name.uri != kSvgNamespace) return;  // other vocabularies (editor data, the host's tags read by their owners)
-    const std::string local(name.local);    // short: no allocation
-    if (IsOneOf(local, kNotDrawn)) return;
+    const std::string_view local = name.local;
+    // The two lists have no name in common; most elements are drawn, and are looked for in the shorter list only.
+    const bool drawn = IsOneOf(local, kDrawn);
+    if (!drawn && IsOneOf(local, kNotDrawn)) return;
     // Before anything inside is read: no file drives the recursion past the document's depth.
     if (context.depth > kMaxArtDepth) FailAt(element, TooDeep());
     if (!fCopying.empty()) CountCopy(element);
     if (fOptions.progress && ++fElementsRead % kProgressEvery == 0)
         fOptions.progress(fSource.OffsetOf(element), fSource.Size());
     if (!ConditionsHold(element)) return;
-    if (!IsOneOf(local, kDrawn)) {
-        Warn("element " + local, element, Describe(element) + " left out: the document has no equivalent");
+    if (!drawn) {
+        Warn("element " + std::string(local), element, Describe(element) + " left out: the document has no equivalent");
         return;
     }
     Context inner = Enter(element, context, scope);
     ReadDrawn(element, local, context, inner);
 }
 
-void Reader::ReadDrawn(pugi::xml_node element, const std::string& local, const Context& outer, Context& inner)
+void Reader::ReadDrawn(pugi::xml_node element, std::string_view local, const Context& outer, Context& inner)
 {
     const pugi::xml_attribute mode =
         local == "g" ? Namespaced(element, inner.scope, kInkscapeNamespace, "groupmode") : pugi::xml_attribute();

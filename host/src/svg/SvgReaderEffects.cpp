@@ -130,7 +130,7 @@ void Reader::ClipShape(pugi::xml_node element, const Matrix& matrix, std::vector
     if (const pugi::xml_attribute transform = element.attribute("transform"))
         own = Multiply(matrix, Parsed(element, transform, ParseTransform));
     if (IsBasicShape(local)) {
-        for (Subpath& subpath : ShapeSubpaths(element, context, std::string(local))) {
+        for (Subpath& subpath : ShapeSubpaths(element, context, local)) {
             subpaths.push_back(std::move(subpath));
             matrices.push_back(own);
         }
@@ -199,7 +199,7 @@ void Reader::CloseClipGroup(pugi::xml_node element, Art* group, pugi::xml_node c
 }
 
 // Masks and filters: the object is kept as it is without them, which is what a cutter cuts.
-void Reader::NoteEffects(pugi::xml_node element, const Context& inner, const std::string&)
+void Reader::NoteEffects(pugi::xml_node element, const Context& inner, std::string_view)
 {
     if (!inner.style.mask.empty())
         Warn("mask", element,

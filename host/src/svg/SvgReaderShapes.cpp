@@ -8,8 +8,7 @@
 
 namespace host::svg {
 
-std::vector<Subpath> Reader::ShapeSubpaths(pugi::xml_node element, const Context& context,
-                                           const std::string& local) const
+std::vector<Subpath> Reader::ShapeSubpaths(pugi::xml_node element, const Context& context, std::string_view local) const
 {
     if (local == "path") {
         const pugi::xml_attribute d = Noted(element, &NotedAttributes::d, "d");
@@ -50,7 +49,7 @@ std::vector<Subpath> Reader::ShapeSubpaths(pugi::xml_node element, const Context
     return {PolyPath(coordinates, local == "polygon")};
 }
 
-void Reader::ReadShape(pugi::xml_node element, const Context& outer, const Context& inner, const std::string& local)
+void Reader::ReadShape(pugi::xml_node element, const Context& outer, const Context& inner, std::string_view local)
 {
     const std::vector<Subpath> subpaths = ShapeSubpaths(element, inner, local);
     std::vector<PathShape> shapes;
