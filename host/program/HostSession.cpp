@@ -21,6 +21,8 @@ namespace {
 
 // Artwork this large takes long enough to read that a terminal shows how far it got.
 constexpr std::uintmax_t kLargeArtworkBytes = std::uintmax_t{1} << 20;
+// A document takes about ten times the bytes of its SVG file (12 MiB for a file of 1 MiB with 10,000 paths).
+constexpr std::uintmax_t kDocumentBytesPerFileByte = 12;
 
 // A session ends with the program, and the document's memory goes back to the system with the process: freeing
 // it object by object first would only make the program end later. The documents stay reachable from here, so
@@ -98,7 +100,10 @@ HostSession::HostSession(const SessionOptions& options, std::ostream& log) : fLo
         reading.strict = options.strictImport;
         reading.warnings = &warnings;
         std::error_code sizeError;
-        const bool large = std::filesystem::file_size(options.artwork, sizeError) >= kLargeArtworkBytes && !sizeError;
+        const std::uintmax_t bytes = std::filesystem::file_size(options.artwork, sizeError);
+        const bool large = !sizeError && bytes >= kLargeArtworkBytes;
+        if (!sizeError && bytes <= host::kMaxSvgFileBytes)
+            platform::PrepareLargeHeap(static_cast<std::size_t>(bytes * kDocumentBytesPerFileByte));
         TerminalProgress progress(log, options.progress && large);
         reading.progress = [&progress](std::size_t done, std::size_t total) { progress.Update(done, total); };
         progress.Begin("reading " + options.artwork);

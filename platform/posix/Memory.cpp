@@ -1,5 +1,5 @@
-// glibc's heap in large steps, the first backed by transparent huge pages: reading a document of 10,000 paths
-// fills some 12 MiB of new heap, and at one fault for each 4 KiB page the faults alone took a fifth of the time.
+// glibc's heap in large steps backed by transparent huge pages: reading a document of 10,000 paths fills some
+// 12 MiB of new heap, and at one fault for each 4 KiB page the faults alone took a fifth of the time.
 #include <sys/mman.h>
 #include <unistd.h>
 
@@ -17,43 +17,49 @@ namespace {
 
 constexpr std::size_t kHeapStep = std::size_t{64} << 20;
 constexpr std::uintptr_t kHugePage = std::uintptr_t{2} << 20;
-// glibc takes blocks from 128 KiB up from mmap, not from the heap, until told otherwise: the probe stays below
-// that.
-constexpr std::size_t kLargestHeapBlock = (std::size_t{128} << 10) - 4096;
 // What glibc puts before each block it hands out.
 constexpr std::uintptr_t kChunkHeader = 16;
-// glibc's highest mmap threshold on 64-bit systems.
-constexpr std::size_t kLargestThreshold = std::size_t{32} << 20;
+
+// Set once the heap's first step was advised: only then are later steps advised too.
+bool gAdvising = false;
+
+#if defined(__GLIBC__)
+// Makes the heap grow now by at least `bytes` (and the step), with one block larger than the room left at its top,
+// and advises the whole 2 MiB pages of what it added, together with the one that the break stood in, for huge
+// pages. Returns the first 2 MiB boundary at or above where the break stood, or 0 when the break did not move
+// (another allocator, such as a sanitizer's) or the memory was refused.
+std::uintptr_t GrowAdvised(std::size_t bytes) noexcept
+{
+    const std::size_t room = mallinfo2().keepcost;
+    void* const before = sbrk(0);
+    void* const probe = room + bytes > bytes ? std::malloc(room + bytes) : nullptr;
+    void* const after = sbrk(0);
+    std::free(probe);  // back into the top, which is never trimmed
+    const auto from = reinterpret_cast<std::uintptr_t>(before);
+    const auto end = reinterpret_cast<std::uintptr_t>(after) & ~(kHugePage - 1);
+    if (!probe || before == reinterpret_cast<void*>(-1) || end <= from) return 0;
+    const std::uintptr_t start = from & ~(kHugePage - 1);
+    madvise(reinterpret_cast<void*>(start), end - start, MADV_HUGEPAGE);  // only advice: failing is harmless
+    return (from + kHugePage - 1) & ~(kHugePage - 1);
+}
+#endif
 
 }  // namespace
 
 void PreferLargeHeapPages() noexcept
 {
 #if defined(__GLIBC__)
-    // Each growth of the heap asks for a step beyond what it needs, and the top is kept rather than given back
-    // at once, so that a large page, once made, is not split again by the next free.
+    // Each growth of the heap asks for a step beyond what it needs, and the top is never given back, so that a
+    // large page, once made, is not split again by the next free and a step that was advised stays.
     if (mallopt(M_TOP_PAD, static_cast<int>(kHeapStep)) != 1) return;
-    mallopt(M_TRIM_THRESHOLD, static_cast<int>(2 * kHeapStep));
-    // Blocks up to glibc's largest threshold come from the heap as well, not each from a mapping of its own: such
-    // a mapping takes no large pages, and the artwork's text alone (a megabyte for 10,000 paths, read and copied
-    // once) faulted in 4 KiB at a time cost more than reading it.
-    mallopt(M_MMAP_THRESHOLD, static_cast<int>(kLargestThreshold));
-    // One block larger than the room left at the heap's top makes the heap take its first step now; the step is
-    // the memory between the break before and the break after. Another allocator (a sanitizer's) leaves the
-    // break where it was, and then nothing is advised.
-    const std::size_t room = mallinfo2().keepcost;
-    if (room >= kLargestHeapBlock) return;
-    void* const before = sbrk(0);
-    void* const probe = std::malloc(room + 64);
-    void* const after = sbrk(0);
-    const auto start = (reinterpret_cast<std::uintptr_t>(before) + kHugePage - 1) & ~(kHugePage - 1);
-    const auto end = reinterpret_cast<std::uintptr_t>(after) & ~(kHugePage - 1);
-    if (!probe || before == reinterpret_cast<void*>(-1) || end <= start) {
-        std::free(probe);
-        return;
-    }
-    madvise(reinterpret_cast<void*>(start), end - start, MADV_HUGEPAGE);  // only advice: failing is harmless
-    std::free(probe);
+    mallopt(M_TRIM_THRESHOLD, -1);
+    // Every block comes from the heap, also the large ones, not each from a mapping of its own: such a mapping
+    // takes no large pages, and the artwork's text alone (a megabyte for 10,000 paths, read and copied once)
+    // faulted in 4 KiB at a time cost more than reading it.
+    mallopt(M_MMAP_MAX, 0);
+    const std::uintptr_t start = GrowAdvised(1);
+    if (!start) return;
+    gAdvising = true;
     // The heap hands out its lowest memory first, and what lies below the first large page (where the break stood,
     // up to 2 MiB below it) is made in 4 KiB pages, a fault each. A block kept for good covers that part, so that
     // what the program allocates next lies in large pages; it is never written, so it costs no memory.
@@ -61,6 +67,16 @@ void PreferLargeHeapPages() noexcept
     static void* belowLargePages = nullptr;  // reachable from here, so that a leak check does not count it
     if (!belowLargePages && start > topStart + kChunkHeader)
         belowLargePages = std::malloc(start - topStart - kChunkHeader);
+#endif
+}
+
+void PrepareLargeHeap(std::size_t bytes) noexcept
+{
+#if defined(__GLIBC__)
+    if (!gAdvising || mallinfo2().keepcost >= bytes) return;
+    GrowAdvised(bytes);
+#else
+    (void)bytes;
 #endif
 }
 

@@ -5,4 +5,6 @@ namespace platform {
 
 void PreferLargeHeapPages() noexcept {}
 
+void PrepareLargeHeap(std::size_t) noexcept {}
+
 }  // namespace platform

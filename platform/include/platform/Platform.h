@@ -132,6 +132,10 @@ std::string ModulePathOfAddress(const void* address);
 // instead of one for each 4 KiB it fills. For a program's main, once, before the work begins; nothing happens where
 // it does not apply (Windows, another allocator such as a sanitizer's).
 void PreferLargeHeapPages() noexcept;
+// After PreferLargeHeapPages: makes room in huge pages for `bytes` more of the heap at once, for a program about
+// to build something of about that size (a document read from a file of known size), so that what lies beyond the
+// first step is backed by huge pages too. Nothing happens where PreferLargeHeapPages did nothing.
+void PrepareLargeHeap(std::size_t bytes) noexcept;
 
 }  // namespace platform
 

@@ -1,8 +1,10 @@
-// Calls PreferLargeHeapPages first thing, as a program's main does, then prints how far the break moved, whether
-// a mapping of the heap carries the huge page advice ("hg" among its flags), and whether the blocks allocated
-// next (a small one, and one of a megabyte, the size of an artwork's text) lie inside such a mapping.
+// Calls PreferLargeHeapPages first thing, as a program's main does, and with an argument N also
+// PrepareLargeHeap(N MiB); then prints how far the break moved, whether mappings of the heap carry the huge page
+// advice ("hg" among their flags), and whether the blocks allocated next (a small one, and one of a megabyte, the
+// size of an artwork's text, or of N - 8 MiB after PrepareLargeHeap) lie inside such mappings.
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
@@ -13,13 +15,17 @@
 
 #include "platform/Platform.h"
 
-int main()
+int main(int argc, char** argv)
 {
+    constexpr std::size_t kMiB = std::size_t{1} << 20;
+    const std::size_t prepared = argc > 1 ? std::stoul(argv[1]) * kMiB : 0;
     const auto before = reinterpret_cast<std::uintptr_t>(sbrk(0));
     platform::PreferLargeHeapPages();
+    if (prepared) platform::PrepareLargeHeap(prepared);
     const auto after = reinterpret_cast<std::uintptr_t>(sbrk(0));
+    const std::size_t largeSize = prepared ? prepared - 8 * kMiB : kMiB;
     void* const small = std::malloc(64);
-    void* const large = std::malloc(std::size_t{1} << 20);
+    void* const large = std::malloc(largeSize);
 
     // smaps: a line "START-END perms offset device inode [name]" heads each mapping, lines "Name: value" follow.
     std::vector<std::pair<std::uintptr_t, std::uintptr_t>> advised;
@@ -32,19 +38,22 @@ int main()
         if (dash != std::string::npos && dash < space) {
             mapping = {std::stoull(line.substr(0, dash), nullptr, 16),
                        std::stoull(line.substr(dash + 1, space - dash - 1), nullptr, 16)};
-            inStep = mapping.first >= before && mapping.first < after;
+            inStep = mapping.first < after && mapping.second > before;  // the heap's growth, or part of it
         } else if (inStep && line.rfind("VmFlags:", 0) == 0 && line.find(" hg") != std::string::npos) {
-            advised.push_back(mapping);
+            // Mappings that follow each other count as one.
+            if (!advised.empty() && advised.back().second == mapping.first)
+                advised.back().second = mapping.second;
+            else
+                advised.push_back(mapping);
         }
     }
     auto inAdvised = [&](const void* block, std::size_t size) {
         const auto at = reinterpret_cast<std::uintptr_t>(block);
-        for (const auto& [start, end] : advised)
-            if (at >= start && at + size <= end) return true;
-        return false;
+        return std::any_of(advised.begin(), advised.end(),
+                           [&](const auto& range) { return at >= range.first && at + size <= range.second; });
     };
-    const bool next = inAdvised(small, 64) && inAdvised(large, std::size_t{1} << 20);
-    std::cout << "break moved " << (after - before) / (1 << 20) << " MiB, advised " << (advised.empty() ? "no" : "yes")
+    const bool next = inAdvised(small, 64) && inAdvised(large, largeSize);
+    std::cout << "break moved " << (after - before) / kMiB << " MiB, advised " << (advised.empty() ? "no" : "yes")
               << ", next blocks in large pages " << (next ? "yes" : "no") << '\n';
     std::free(large);
     std::free(small);

@@ -36,4 +36,20 @@ TEST(PlatformHeapPages, FirstStepIsTakenAndAdvised)
     EXPECT_EQ(result.fOut, "break moved 64 MiB, advised yes, next blocks in large pages yes\n");
 }
 
+// Room made for a large document beyond the first step: the heap grows by it (and a step) at once, advised as
+// well, so that a block larger than the first step lies in large pages too.
+TEST(PlatformHeapPages, RoomForALargeDocumentIsAdvisedToo)
+{
+    TempFolder folder;
+    const ProgramResult result = RunProgram({HEAP_PAGES_PROBE, "256"}, folder.Path());
+    ASSERT_EQ(result.fExitCode, 0) << result.fErr;
+    if (Sanitized()) {
+        EXPECT_EQ(result.fOut, "break moved 0 MiB, advised no, next blocks in large pages no\n");
+        return;
+    }
+    if (!std::filesystem::exists("/sys/kernel/mm/transparent_hugepage"))
+        GTEST_SKIP() << "this kernel has no transparent huge pages";
+    EXPECT_EQ(result.fOut, "break moved 384 MiB, advised yes, next blocks in large pages yes\n");
+}
+
 }  // namespace
