@@ -120,6 +120,8 @@ Art* Document::NewArt(ArtKind kind, PaintOrder order, Art* reference)
     if (fBySerial.size() <= made->serial) fBySerial.resize(made->serial + 1, nullptr);
     fBySerial[made->serial] = made;
     ++fLiveArt;
+    // Above all in the current layer is where it stands already: the way a document is read, object by object.
+    if (order == PaintOrder::AboveAll && !reference) return made;
     if (!Reorder(made, order, reference)) {
         Dispose(made);
         return nullptr;
