@@ -41,6 +41,9 @@ struct SvgReadOptions {
 std::unique_ptr<Document> ReadSvgFile(const std::string& path, const SvgReadOptions& options = {});
 std::unique_ptr<Document> ReadSvgText(const std::string& text, const std::string& nameForMessages,
                                       const SvgReadOptions& options = {});
+// The same with the text taken over: a large file is then read without a second copy of its text.
+std::unique_ptr<Document> ReadSvgText(std::string&& text, const std::string& nameForMessages,
+                                      const SvgReadOptions& options = {});
 
 // Writes the document (selection is not saved). Throws SvgError for content that no file could carry back (a
 // number that is not finite, a colour kind the host does not know, ...). WriteSvgFile writes a

@@ -16,7 +16,7 @@ std::unique_ptr<Document> ReadSvgFile(const std::string& path, const SvgReadOpti
     std::string text;
     if (const std::string why = ReadRegularFile(path, kMaxSvgFileBytes, "512 MiB", text); !why.empty())
         throw SvgError(path + ": " + why);
-    std::unique_ptr<Document> document = ReadSvgText(text, path, options);
+    std::unique_ptr<Document> document = ReadSvgText(std::move(text), path, options);
     document->SetFileName(path);
     return document;
 }

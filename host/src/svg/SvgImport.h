@@ -58,6 +58,8 @@ struct NotedAttributes {
 class Reader {
 public:
     Reader(const std::string& text, const std::string& name, const SvgReadOptions& options);
+    // The text is taken over, and parsed where it stands when it can be (see SourceText).
+    Reader(std::string&& text, const std::string& name, const SvgReadOptions& options);
     std::unique_ptr<Document> Read();
 
 private:

@@ -94,7 +94,12 @@ std::string HexByte(char byte)
 std::string TooDeep() { return " is nested more than " + std::to_string(kMaxArtDepth) + " levels deep"; }
 
 Reader::Reader(const std::string& text, const std::string& name, const SvgReadOptions& options)
-    : fSource(name, text), fOptions(options)
+    : fSource(name, std::string_view(text)), fOptions(options)
+{
+}
+
+Reader::Reader(std::string&& text, const std::string& name, const SvgReadOptions& options)
+    : fSource(name, std::move(text)), fOptions(options)
 {
 }
 
@@ -665,15 +670,31 @@ void Reader::ReadViewportContent(pugi::xml_node element, Context& inner, double 
 
 namespace host {
 
-std::unique_ptr<Document> ReadSvgText(const std::string& text, const std::string& nameForMessages,
-                                      const SvgReadOptions& options)
+namespace {
+
+template <typename Text>
+std::unique_ptr<Document> ReadText(Text&& text, const std::string& nameForMessages, const SvgReadOptions& options)
 {
     try {
-        return svg::Reader(text, nameForMessages, options).Read();
+        return svg::Reader(std::forward<Text>(text), nameForMessages, options).Read();
     } catch (const svg::SvgValueError& error) {
         // Every value error is given its place above; this one only keeps the promise of the interface.
         throw SvgError(nameForMessages + ": " + error.what());
     }
+}
+
+}  // namespace
+
+std::unique_ptr<Document> ReadSvgText(const std::string& text, const std::string& nameForMessages,
+                                      const SvgReadOptions& options)
+{
+    return ReadText(text, nameForMessages, options);
+}
+
+std::unique_ptr<Document> ReadSvgText(std::string&& text, const std::string& nameForMessages,
+                                      const SvgReadOptions& options)
+{
+    return ReadText(std::move(text), nameForMessages, options);
 }
 
 }  // namespace host

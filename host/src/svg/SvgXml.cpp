@@ -1,5 +1,6 @@
 #include "svg/SvgXml.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -13,21 +14,82 @@ std::pair<std::string_view, std::string_view> Split(std::string_view name)
     return {name.substr(0, colon), name.substr(colon + 1)};
 }
 
-}  // namespace
-
-SourceText::SourceText(std::string name, std::string_view text) : fName(std::move(name))
+std::string_view WithoutByteOrderMark(std::string_view text)
 {
     if (text.size() >= 3 && text.compare(0, 3, "\xEF\xBB\xBF") == 0) text.remove_prefix(3);
-    fText = text;
-    fBuffer.reserve(text.size() + 1);  // the terminator too, without moving the whole text again
-    fBuffer.assign(text.begin(), text.end());
+    return text;
+}
+
+// The starts of the lines of text (0 first, then each byte after a "\n"), when the text is plain ASCII without
+// a carriage return; false otherwise. Eight bytes at a time, a word looked into only where it holds a line feed.
+bool AsciiLineStarts(std::string_view text, std::vector<std::size_t>& starts)
+{
+    constexpr uint64_t kOnes = 0x0101010101010101ull;
+    constexpr uint64_t kHighs = 0x8080808080808080ull;
+    starts.assign(1, 0);
+    auto look = [&](std::size_t from, std::size_t to) {
+        for (std::size_t k = from; k < to; ++k) {
+            const auto c = static_cast<unsigned char>(text[k]);
+            if (c >= 0x80 || c == '\r') return false;
+            if (c == '\n') starts.push_back(k + 1);
+        }
+        return true;
+    };
+    std::size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        uint64_t word;
+        std::memcpy(&word, text.data() + i, sizeof word);
+        if (word & kHighs) return false;
+        // With every high bit clear, a byte of these words is zero, or has a zero below it, where the high bit of
+        // the difference is set: the word is looked into then.
+        const uint64_t feeds = word ^ (kOnes * '\n');
+        const uint64_t returns = word ^ (kOnes * '\r');
+        if ((((feeds - kOnes) | (returns - kOnes)) & kHighs) && !look(i, i + 8)) return false;
+    }
+    return look(i, text.size());
+}
+
+}  // namespace
+
+SourceText::SourceText(std::string name, std::string_view text)
+    : fName(std::move(name)), fText(WithoutByteOrderMark(text)), fSize(fText.size())
+{
+    CopyForParsing();
+}
+
+SourceText::SourceText(std::string name, std::string&& text) : fName(std::move(name)), fOwned(std::move(text))
+{
+    fText = WithoutByteOrderMark(fOwned);
+    fSize = fText.size();
+    fInPlace = AsciiLineStarts(fText, fLineStarts);
+    if (!fInPlace) {
+        fLineStarts = {};
+        CopyForParsing();
+        return;
+    }
+    // The string's own terminator ends the buffer.
+    fParse = fOwned.data() + (fOwned.size() - fSize);
+}
+
+void SourceText::CopyForParsing()
+{
+    fBuffer.reserve(fSize + 1);  // the terminator too, without moving the whole text again
+    fBuffer.assign(fText.begin(), fText.end());
     fBuffer.push_back('\0');
+    fParse = fBuffer.data();
 }
 
 std::string SourceText::Where(std::size_t offset) const
 {
-    if (offset > fText.size()) offset = fText.size();
+    if (offset > fSize) offset = fSize;
     std::size_t line = 1, column = 1;
+    if (fInPlace) {
+        // The text has changed where it was parsed: the line starts noted before tell the place.
+        const auto after = std::upper_bound(fLineStarts.begin(), fLineStarts.end(), offset);
+        line = static_cast<std::size_t>(after - fLineStarts.begin());
+        column = offset - *(after - 1) + 1;
+        return fName + ":" + std::to_string(line) + ":" + std::to_string(column);
+    }
     for (std::size_t i = 0; i < offset; ++i) {
         const auto c = static_cast<unsigned char>(fText[i]);
         if (c == '\n' || (c == '\r' && (i + 1 >= fText.size() || fText[i + 1] != '\n'))) {
@@ -43,9 +105,9 @@ std::string SourceText::Where(std::size_t offset) const
 std::size_t SourceText::OffsetOf(const char* pointer) const
 {
     // Compared as addresses: names that pugixml did not take from the buffer (none here) count as its start.
-    const auto start = reinterpret_cast<std::uintptr_t>(fBuffer.data());
+    const auto start = reinterpret_cast<std::uintptr_t>(fParse);
     const auto at = reinterpret_cast<std::uintptr_t>(pointer);
-    if (at < start || at >= start + fBuffer.size()) return 0;
+    if (at < start || at > start + fSize) return 0;
     return at - start;
 }
 

@@ -23,12 +23,16 @@ class SourceText {
 public:
     // text is not copied: it must outlive the SourceText.
     SourceText(std::string name, std::string_view text);
+    // The text is taken over. Plain ASCII without carriage returns, where a position's column is its distance
+    // from the start of its line, is parsed where it stands, with the starts of its lines noted first; other
+    // text is copied for parsing, as a borrowed text is.
+    SourceText(std::string name, std::string&& text);
     SourceText(const SourceText&) = delete;
     SourceText& operator=(const SourceText&) = delete;
 
-    // The parse buffer; pugixml keeps pointers into it, so it lives as long as the parsed document.
-    char* Buffer() { return fBuffer.data(); }
-    std::size_t Size() const { return fText.size(); }
+    // The parse buffer, terminated; pugixml keeps pointers into it, so it lives as long as the parsed document.
+    char* Buffer() { return fParse; }
+    std::size_t Size() const { return fSize; }
 
     // "name:line:column" of a byte offset; columns count characters.
     std::string Where(std::size_t offset) const;
@@ -37,11 +41,18 @@ public:
     std::size_t OffsetOf(pugi::xml_node element) const { return OffsetOf(element.name()); }
 
 private:
+    void CopyForParsing();
     std::size_t OffsetOf(const char* pointer) const;
 
     std::string fName;
-    std::string_view fText;  // as given, without a byte order mark
+    std::string fOwned;      // the text taken over, if it was
+    std::string_view fText;  // as given, without a byte order mark; not read again once parsed in place
+    std::size_t fSize = 0;   // of fText
     std::vector<char> fBuffer;
+    char* fParse = nullptr;
+    // Parsed in place: where each line starts (0 first).
+    bool fInPlace = false;
+    std::vector<std::size_t> fLineStarts;
 };
 
 // The element's name without its prefix ("svg:rect" gives "rect"), for content read apart from its scope.

@@ -41,6 +41,26 @@ TEST(SvgError, MalformedXmlAndAMissingOrBadPageSize)
               "t.svg:1:27: <svg> attribute pd:origin: expected 2 numbers");
 }
 
+// Places in text that is parsed where it stands (plain ASCII) and in text that is copied first (other bytes, CR
+// LF, a byte order mark), with an attribute on a line of its own, as drawing tools write them.
+TEST(SvgError, PlacesAreTheSameWhereverTheTextIsParsed)
+{
+    const std::string lines =
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"10\" height=\"10\">\n<g>\n  <path\n"
+        "     id=\"p\"\n     d=\"M 0 0 L x\"/>\n</g>\n</svg>\n";
+    EXPECT_EQ(ReadError(lines), "t.svg:5:6: <path> attribute d: expected a number, found \"x\"");
+    std::string crlf;
+    for (const char c : lines) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    EXPECT_EQ(ReadError(crlf), "t.svg:5:6: <path> attribute d: expected a number, found \"x\"");
+    EXPECT_EQ(ReadError("\xEF\xBB\xBF" + lines), "t.svg:5:6: <path> attribute d: expected a number, found \"x\"");
+    std::string accented = lines;
+    accented.replace(accented.find("<g>"), 3, "<g id=\"\xC3\xA9t\xC3\xA9\">");
+    EXPECT_EQ(ReadError(accented), "t.svg:5:6: <path> attribute d: expected a number, found \"x\"");
+    EXPECT_EQ(ReadError("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"10\" height=\"10\"><g "
+                        "id=\"\xC3\xA9\"/><path d=\"M x\"/></svg>"),
+              "t.svg:1:81: <path> attribute d: expected a number, found \"x\"");
+}
+
 TEST(SvgError, BadNumbersInPathDataPointsAndTransforms)
 {
     ExpectErrors({

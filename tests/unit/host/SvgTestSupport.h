@@ -42,13 +42,22 @@ inline std::string Page(const std::string& body, const std::string& rootAttribut
            rootAttributes + ">" + body + "</svg>";
 }
 
+// Reads text as a file is read (the text taken over by the reader) and, where warnings are asked for, also
+// borrowed, which must warn at the same places.
 inline std::unique_ptr<host::Document> Read(const std::string& text, bool strict = false,
                                             std::vector<std::string>* warnings = nullptr)
 {
     host::SvgReadOptions options;
     options.strict = strict;
     options.warnings = warnings;
-    return host::ReadSvgText(text, "t.svg", options);
+    std::unique_ptr<host::Document> document = host::ReadSvgText(std::string(text), "t.svg", options);
+    if (warnings) {
+        std::vector<std::string> borrowed;
+        options.warnings = &borrowed;
+        host::ReadSvgText(text, "t.svg", options);
+        EXPECT_EQ(borrowed, *warnings);
+    }
+    return document;
 }
 
 // The first object of the first layer.
@@ -58,12 +67,21 @@ inline host::Art& First(const host::Document& document) { return *document.Layer
 // "no error".
 inline std::string ReadError(const std::string& text, bool strict = true)
 {
-    try {
-        Read(text, strict);
-    } catch (const host::SvgError& error) {
-        return error.what();
-    }
-    return "no error";
+    host::SvgReadOptions options;
+    options.strict = strict;
+    auto message = [](auto&& read) -> std::string {
+        try {
+            read();
+        } catch (const host::SvgError& error) {
+            return error.what();
+        }
+        return "no error";
+    };
+    // Taken over (parsed in place where the text is plain ASCII) and borrowed (copied): the same place each way.
+    const std::string taken = message([&] { host::ReadSvgText(std::string(text), "t.svg", options); });
+    const std::string borrowed = message([&] { host::ReadSvgText(text, "t.svg", options); });
+    EXPECT_EQ(taken, borrowed) << text;
+    return taken;
 }
 
 }  // namespace svgtest
