@@ -91,9 +91,9 @@ struct Art {
     uint64_t serial = 0;  // the handle the plug-ins see
     Layer* layer = nullptr;
     Art* parent = nullptr;  // the enclosing group or compound path, null at the top of a layer
-    // Where it stands in its parent's (or its layer's) list: the Document keeps it, so that finding an object's
-    // place, its sibling or moving it never scans the list.
-    std::size_t place = 0;
+    // Where it stood in its parent's (or its layer's) list when the Document last numbered that list; read it
+    // through Document::PlaceOf, which numbers the list again first where it changed since.
+    mutable std::size_t place = 0;
     std::vector<Tag> tags;  // in the order first set
     // Paths.
     std::vector<Segment> segments;
@@ -188,6 +188,11 @@ public:
     }
     std::vector<Art*> AllArt() const;
 
+    // Where art stands in its parent's (or its layer's) list. A list is numbered again only when a place in it is
+    // asked for after it changed, from the first place that changed: objects put at the bottom of a long list one
+    // after another do not each number the whole list.
+    std::size_t PlaceOf(const Art& art) const;
+
     // The depth of art (1 at the top of a layer), and the number of levels from art to the deepest object
     // inside it (1 when it holds nothing).
     static std::size_t Depth(const Art& art);
@@ -207,6 +212,8 @@ private:
     }
 
     std::vector<std::unique_ptr<Art>>* ListOf(Art* parent, Layer* layer);
+    // The list changed from `from` on: its places from there are numbered again when one is next asked for.
+    void Changed(const std::vector<std::unique_ptr<Art>>& list, std::size_t from);
     std::vector<std::unique_ptr<Art>>& SiblingsOf(Art& art);
     void Forget(Art& art);
     void Adopt(Art& art, Layer* layer, Art* parent);
@@ -225,6 +232,8 @@ private:
     uint64_t fChanges = 0;                   // objects made, moved or disposed
     mutable uint64_t fIdsAt = ~uint64_t{0};  // fChanges when fIds was made
     mutable std::unordered_map<std::string, Art*> fIds;
+    // The lists whose places may be out of date, each with the first place that may be.
+    mutable std::unordered_map<const std::vector<std::unique_ptr<Art>>*, std::size_t> fStalePlaces;
 };
 
 }  // namespace host

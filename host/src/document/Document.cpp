@@ -71,6 +71,24 @@ std::vector<std::unique_ptr<Art>>* Document::ListOf(Art* parent, Layer* layer)
 
 std::vector<std::unique_ptr<Art>>& Document::SiblingsOf(Art& art) { return *ListOf(art.parent, art.layer); }
 
+void Document::Changed(const std::vector<std::unique_ptr<Art>>& list, std::size_t from)
+{
+    const auto [entry, added] = fStalePlaces.try_emplace(&list, from);
+    if (!added) entry->second = std::min(entry->second, from);
+}
+
+std::size_t Document::PlaceOf(const Art& art) const
+{
+    // Objects before the first changed place did not move, and every object from there on was last numbered at
+    // that place or later: a place below it is still right.
+    const auto& list = art.parent ? art.parent->children : art.layer->art;
+    const auto stale = fStalePlaces.find(&list);
+    if (stale == fStalePlaces.end() || art.place < stale->second) return art.place;
+    for (std::size_t i = stale->second; i < list.size(); ++i) list[i]->place = i;
+    fStalePlaces.erase(stale);
+    return art.place;
+}
+
 void Document::Adopt(Art& art, Layer* layer, Art* parent)
 {
     art.parent = parent;
@@ -94,12 +112,6 @@ struct Place {
     Art* parent = nullptr;
     std::size_t index = 0;
 };
-
-// Each object's place from `from` on, after the list changed there.
-void Renumber(std::vector<std::unique_ptr<Art>>& list, std::size_t from)
-{
-    for (std::size_t i = from; i < list.size(); ++i) list[i]->place = i;
-}
 
 }  // namespace
 
@@ -154,7 +166,7 @@ bool Document::Reorder(Art* art, PaintOrder order, Art* reference)
         if (!reference) return false;
         place.layer = reference->layer;
         place.parent = reference->parent;
-        place.index = order == PaintOrder::Above ? reference->place + 1 : reference->place;
+        place.index = PlaceOf(*reference) + (order == PaintOrder::Above ? 1 : 0);
         break;
     }
     case PaintOrder::InsideOnTop:
@@ -173,17 +185,18 @@ bool Document::Reorder(Art* art, PaintOrder order, Art* reference)
     if (depth + Height(*art) - 1 > kMaxArtDepth) return false;
 
     auto& from = SiblingsOf(*art);
-    const std::size_t fromIndex = art->place;
+    const std::size_t fromIndex = PlaceOf(*art);
     auto& to = *ListOf(place.parent, place.layer);
     // Removing from the same list ahead of the target shifts the target down by one.
     if (&from == &to && fromIndex < place.index) --place.index;
     if (&from == &to && fromIndex == place.index) return true;  // already there
     std::unique_ptr<Art> moving = std::move(from[fromIndex]);
     from.erase(from.begin() + static_cast<std::ptrdiff_t>(fromIndex));
-    Renumber(from, fromIndex);
+    Changed(from, fromIndex);
     place.index = std::min(place.index, to.size());
     to.insert(to.begin() + static_cast<std::ptrdiff_t>(place.index), std::move(moving));
-    Renumber(to, place.index);
+    art->place = place.index;
+    Changed(to, place.index);
     Adopt(*art, place.layer, place.parent);
     ++fChanges;
     return true;
@@ -192,6 +205,7 @@ bool Document::Reorder(Art* art, PaintOrder order, Art* reference)
 void Document::Forget(Art& art)
 {
     for (auto& child : art.children) Forget(*child);
+    if (!fStalePlaces.empty()) fStalePlaces.erase(&art.children);  // the list goes with it
     fBySerial[art.serial] = nullptr;
     --fLiveArt;
 }
@@ -201,9 +215,9 @@ void Document::Dispose(Art* art)
     if (!art) return;
     Forget(*art);
     auto& list = SiblingsOf(*art);
-    const std::size_t at = art->place;
+    const std::size_t at = PlaceOf(*art);
     list.erase(list.begin() + static_cast<std::ptrdiff_t>(at));
-    Renumber(list, at);
+    Changed(list, at);
     ++fChanges;
 }
 

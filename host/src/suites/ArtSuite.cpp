@@ -98,11 +98,12 @@ ZBErr GetArtFirstChild(PDArtHandle art, PDArtHandle* child)
 
 ZBErr GetArtSibling(PDArtHandle art, PDArtHandle* sibling)
 {
-    return WithArt("GetArtSibling", art, [&](Host&, Document&, Art& object) {
+    return WithArt("GetArtSibling", art, [&](Host&, Document& document, Art& object) {
         if (!sibling) return kBadParameterErr;
         *sibling = nullptr;
         const auto& list = object.parent ? object.parent->children : object.layer->art;
-        if (object.place + 1 < list.size()) *sibling = ArtHandle(list[object.place + 1].get());
+        const std::size_t place = document.PlaceOf(object);
+        if (place + 1 < list.size()) *sibling = ArtHandle(list[place + 1].get());
         return kNoErr;
     });
 }

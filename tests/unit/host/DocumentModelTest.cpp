@@ -137,8 +137,9 @@ std::string Inconsistency(const host::Document& document)
             for (std::size_t i = 0; i < list.size(); ++i) {
                 const Art& art = *list[i];
                 ++count;
-                if (art.place != i)
-                    problem += art.id + " place " + std::to_string(art.place) + " at " + std::to_string(i) + "; ";
+                if (document.PlaceOf(art) != i)
+                    problem +=
+                        art.id + " place " + std::to_string(document.PlaceOf(art)) + " at " + std::to_string(i) + "; ";
                 if (art.layer != layer || art.parent != parent) problem += art.id + " misplaced; ";
                 if (document.Find(art.serial) != &art) problem += art.id + " not found by serial; ";
                 check(art.children, layer, const_cast<Art*>(&art));
