@@ -104,6 +104,10 @@ HostSession::HostSession(const SessionOptions& options, std::ostream& log) : fLo
         const bool large = !sizeError && bytes >= kLargeArtworkBytes;
         if (!sizeError && bytes <= host::kMaxSvgFileBytes)
             platform::PrepareLargeHeap(static_cast<std::size_t>(bytes * kDocumentBytesPerFileByte));
+        // The room is filled in only while the document is read, whether that succeeds or not.
+        struct StopFilling {
+            ~StopFilling() { platform::StopFillingLargeHeap(); }
+        } stopFilling;
         TerminalProgress progress(log, options.progress && large);
         reading.progress = [&progress](std::size_t done, std::size_t total) { progress.Update(done, total); };
         progress.Begin("reading " + options.artwork);

@@ -3,11 +3,18 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cstdint>
 #include <cstdlib>
+#include <thread>
 
 #if defined(__GLIBC__)
 #include <malloc.h>
+#endif
+
+// Linux 5.14 and later; older systems refuse the advice, and the filling ends at once.
+#ifndef MADV_POPULATE_WRITE
+#define MADV_POPULATE_WRITE 23
 #endif
 
 #include "platform/Platform.h"
@@ -22,6 +29,9 @@ constexpr std::uintptr_t kChunkHeader = 16;
 
 // Set once the heap's first step was advised: only then are later steps advised too.
 bool gAdvising = false;
+// How much of the room made for a document the filling thread touches at a time, and whether it should end.
+constexpr std::size_t kFillStep = std::size_t{16} << 20;
+std::atomic<bool> gStopFilling{false};
 
 #if defined(__GLIBC__)
 // Makes the heap grow now by at least `bytes` (and the step), with one block larger than the room left at its top,
@@ -74,10 +84,27 @@ void PrepareLargeHeap(std::size_t bytes) noexcept
 {
 #if defined(__GLIBC__)
     if (!gAdvising || mallinfo2().keepcost >= bytes) return;
-    GrowAdvised(bytes);
+    const std::uintptr_t start = GrowAdvised(bytes);
+    if (!start) return;
+    // Memory the system has never handed out before costs more at its first touch than the work of filling it,
+    // on virtual machines most: a thread of its own touches the larger part of the room ahead of the program, on
+    // another core, leaving what is already there as it is. It ends when the room is full, when told, or with the
+    // process; the heap is never trimmed, so the room stays mapped meanwhile.
+    gStopFilling.store(false);
+    const std::size_t fill = bytes / 4 * 3;
+    try {
+        std::thread([start, fill] {
+            for (std::size_t done = 0; done < fill && !gStopFilling.load(std::memory_order_relaxed); done += kFillStep)
+                if (madvise(reinterpret_cast<void*>(start + done), kFillStep, MADV_POPULATE_WRITE) != 0) return;
+        }).detach();
+    } catch (...) {
+        // No thread: the program touches the room itself.
+    }
 #else
     (void)bytes;
 #endif
 }
+
+void StopFillingLargeHeap() noexcept { gStopFilling.store(true); }
 
 }  // namespace platform

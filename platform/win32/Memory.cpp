@@ -7,4 +7,6 @@ void PreferLargeHeapPages() noexcept {}
 
 void PrepareLargeHeap(std::size_t) noexcept {}
 
+void StopFillingLargeHeap() noexcept {}
+
 }  // namespace platform

@@ -134,8 +134,11 @@ std::string ModulePathOfAddress(const void* address);
 void PreferLargeHeapPages() noexcept;
 // After PreferLargeHeapPages: makes room in huge pages for `bytes` more of the heap at once, for a program about
 // to build something of about that size (a document read from a file of known size), so that what lies beyond the
-// first step is backed by huge pages too. Nothing happens where PreferLargeHeapPages did nothing.
+// first step is backed by huge pages too, and has a thread of its own fill the larger part of it in ahead of the
+// program. Nothing happens where PreferLargeHeapPages did nothing.
 void PrepareLargeHeap(std::size_t bytes) noexcept;
+// Ends the filling that PrepareLargeHeap began, once the program has built what it made room for.
+void StopFillingLargeHeap() noexcept;
 
 }  // namespace platform
 

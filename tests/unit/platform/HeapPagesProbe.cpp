@@ -54,7 +54,28 @@ int main(int argc, char** argv)
     };
     const bool next = inAdvised(small, 64) && inAdvised(large, largeSize);
     std::cout << "break moved " << (after - before) / kMiB << " MiB, advised " << (advised.empty() ? "no" : "yes")
-              << ", next blocks in large pages " << (next ? "yes" : "no") << '\n';
+              << ", next blocks in large pages " << (next ? "yes" : "no");
+    if (prepared) {
+        // The room is filled in by a thread of its own while the program writes to it: what the program wrote
+        // stays. The probe waits until the filling has ended (the resident size stops growing) before it looks.
+        auto* const bytes = static_cast<unsigned char*>(large);
+        for (std::size_t i = 0; i < largeSize; i += 4096) bytes[i] = static_cast<unsigned char>(i / 4096 % 251 + 1);
+        long resident = -1;
+        for (int steady = 0, round = 0; steady < 5 && round < 500; ++round) {
+            std::ifstream status("/proc/self/status");
+            long now = 0;
+            for (std::string line; std::getline(status, line);)
+                if (line.rfind("VmRSS:", 0) == 0) now = std::stol(line.substr(6));
+            steady = now == resident ? steady + 1 : 0;
+            resident = now;
+            usleep(20000);
+        }
+        bool kept = true;
+        for (std::size_t i = 0; i < largeSize; i += 4096)
+            kept = kept && bytes[i] == static_cast<unsigned char>(i / 4096 % 251 + 1);
+        std::cout << ", what was written kept " << (kept ? "yes" : "no");
+    }
+    std::cout << '\n';
     std::free(large);
     std::free(small);
     return 0;
