@@ -83,9 +83,12 @@ void PreferLargeHeapPages() noexcept
 void PrepareLargeHeap(std::size_t bytes) noexcept
 {
 #if defined(__GLIBC__)
-    if (!gAdvising || mallinfo2().keepcost >= bytes) return;
-    const std::uintptr_t start = GrowAdvised(bytes);
-    if (!start) return;
+    const std::size_t room = mallinfo2().keepcost;
+    if (!gAdvising || room >= bytes) return;
+    // The heap hands out the room at its top first, and the memory it grows by after that.
+    const std::uintptr_t top = reinterpret_cast<std::uintptr_t>(sbrk(0)) - room;
+    if (!GrowAdvised(bytes)) return;
+    const std::uintptr_t start = (top + kHugePage - 1) & ~(kHugePage - 1);
     // Memory the system has never handed out before costs more at its first touch than the work of filling it,
     // on virtual machines most: a thread of its own touches the larger part of the room ahead of the program, on
     // another core, leaving what is already there as it is. It ends when the room is full, when told, or with the
