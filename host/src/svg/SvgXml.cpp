@@ -21,7 +21,8 @@ std::string_view WithoutByteOrderMark(std::string_view text)
 }
 
 // The starts of the lines of text (0 first, then each byte after a "\n"), when the text is plain ASCII without
-// a carriage return; false otherwise. Eight bytes at a time, a word looked into only where it holds a line feed.
+// a carriage return; false otherwise. Eight bytes at a time, a word looked into only where it holds a line feed
+// or a carriage return.
 bool AsciiLineStarts(std::string_view text, std::vector<std::size_t>& starts)
 {
     constexpr uint64_t kOnes = 0x0101010101010101ull;
