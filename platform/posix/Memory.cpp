@@ -34,6 +34,9 @@ constexpr std::size_t kFillStep = std::size_t{16} << 20;
 std::atomic<bool> gStopFilling{false};
 
 #if defined(__GLIBC__)
+// Where the free room at the heap's top begins: the heap hands out the next blocks from there.
+std::uintptr_t TopStart() noexcept { return reinterpret_cast<std::uintptr_t>(sbrk(0)) - mallinfo2().keepcost; }
+
 // Makes the heap grow now by at least `bytes` (and the step), with one block larger than the room left at its top,
 // and advises the whole 2 MiB pages of what it added, together with the one that the break stood in, for huge
 // pages. Returns the first 2 MiB boundary at or above where the break stood, or 0 when the break did not move
@@ -73,20 +76,18 @@ void PreferLargeHeapPages() noexcept
     // The heap hands out its lowest memory first, and what lies below the first large page (where the break stood,
     // up to 2 MiB below it) is made in 4 KiB pages, a fault each. A block kept for good covers that part, so that
     // what the program allocates next lies in large pages; it is never written, so it costs no memory.
-    const auto topStart = reinterpret_cast<std::uintptr_t>(sbrk(0)) - mallinfo2().keepcost;
+    const std::uintptr_t top = TopStart();
     static void* belowLargePages = nullptr;  // reachable from here, so that a leak check does not count it
-    if (!belowLargePages && start > topStart + kChunkHeader)
-        belowLargePages = std::malloc(start - topStart - kChunkHeader);
+    if (!belowLargePages && start > top + kChunkHeader) belowLargePages = std::malloc(start - top - kChunkHeader);
 #endif
 }
 
 void PrepareLargeHeap(std::size_t bytes) noexcept
 {
 #if defined(__GLIBC__)
-    const std::size_t room = mallinfo2().keepcost;
-    if (!gAdvising || room >= bytes) return;
+    if (!gAdvising || mallinfo2().keepcost >= bytes) return;
     // The heap hands out the room at its top first, and the memory it grows by after that.
-    const std::uintptr_t top = reinterpret_cast<std::uintptr_t>(sbrk(0)) - room;
+    const std::uintptr_t top = TopStart();
     if (!GrowAdvised(bytes)) return;
     const std::uintptr_t start = (top + kHugePage - 1) & ~(kHugePage - 1);
     // Memory the system has never handed out before costs more at its first touch than the work of filling it,

@@ -105,10 +105,11 @@ Reader::Reader(std::string&& text, const std::string& name, const SvgReadOptions
 
 std::unique_ptr<Document> Reader::Read()
 {
-    // The file is read as UTF-8 and written back as UTF-8: bytes that are not are refused, not carried on.
+    // The file is read as UTF-8 and written back as UTF-8: bytes that are not are refused, not carried on. Text
+    // parsed in place is plain ASCII, which is UTF-8 already.
     const std::string_view bytes(fSource.Buffer(), fSource.Size());
-    if (const std::size_t bad = FirstInvalidUtf8(bytes); bad != std::string_view::npos)
-        Fail(fSource.Where(bad), "invalid UTF-8: byte " + HexByte(bytes[bad]));
+    const std::size_t bad = fSource.ParsedInPlace() ? std::string_view::npos : FirstInvalidUtf8(bytes);
+    if (bad != std::string_view::npos) Fail(fSource.Where(bad), "invalid UTF-8: byte " + HexByte(bytes[bad]));
     const bool styleSheets = MayHoldStyleElement(bytes);
     // The document type is kept for the entities it declares; no DTD outside the file is ever loaded.
     const pugi::xml_parse_result parsed = fXml.load_buffer_inplace(

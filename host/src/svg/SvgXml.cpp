@@ -53,7 +53,7 @@ bool AsciiLineStarts(std::string_view text, std::vector<std::size_t>& starts)
 }  // namespace
 
 SourceText::SourceText(std::string name, std::string_view text)
-    : fName(std::move(name)), fText(WithoutByteOrderMark(text)), fSize(fText.size())
+    : fName(std::move(name)), fText(WithoutByteOrderMark(text))
 {
     CopyForParsing();
 }
@@ -61,20 +61,18 @@ SourceText::SourceText(std::string name, std::string_view text)
 SourceText::SourceText(std::string name, std::string&& text) : fName(std::move(name)), fOwned(std::move(text))
 {
     fText = WithoutByteOrderMark(fOwned);
-    fSize = fText.size();
-    fInPlace = AsciiLineStarts(fText, fLineStarts);
-    if (!fInPlace) {
+    if (!AsciiLineStarts(fText, fLineStarts)) {
         fLineStarts = {};
         CopyForParsing();
         return;
     }
     // The string's own terminator ends the buffer.
-    fParse = fOwned.data() + (fOwned.size() - fSize);
+    fParse = fOwned.data() + (fOwned.size() - fText.size());
 }
 
 void SourceText::CopyForParsing()
 {
-    fBuffer.reserve(fSize + 1);  // the terminator too, without moving the whole text again
+    fBuffer.reserve(fText.size() + 1);  // the terminator too, without moving the whole text again
     fBuffer.assign(fText.begin(), fText.end());
     fBuffer.push_back('\0');
     fParse = fBuffer.data();
@@ -82,9 +80,9 @@ void SourceText::CopyForParsing()
 
 std::string SourceText::Where(std::size_t offset) const
 {
-    if (offset > fSize) offset = fSize;
+    if (offset > fText.size()) offset = fText.size();
     std::size_t line = 1, column = 1;
-    if (fInPlace) {
+    if (ParsedInPlace()) {
         // The text has changed where it was parsed: the line starts noted before tell the place.
         const auto after = std::upper_bound(fLineStarts.begin(), fLineStarts.end(), offset);
         line = static_cast<std::size_t>(after - fLineStarts.begin());
@@ -108,7 +106,7 @@ std::size_t SourceText::OffsetOf(const char* pointer) const
     // Compared as addresses: names that pugixml did not take from the buffer (none here) count as its start.
     const auto start = reinterpret_cast<std::uintptr_t>(fParse);
     const auto at = reinterpret_cast<std::uintptr_t>(pointer);
-    if (at < start || at > start + fSize) return 0;
+    if (at < start || at > start + fText.size()) return 0;
     return at - start;
 }
 

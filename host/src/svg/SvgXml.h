@@ -32,7 +32,9 @@ public:
 
     // The parse buffer, terminated; pugixml keeps pointers into it, so it lives as long as the parsed document.
     char* Buffer() { return fParse; }
-    std::size_t Size() const { return fSize; }
+    std::size_t Size() const { return fText.size(); }
+    // Parsed where it stands: then the text is plain ASCII, valid UTF-8 without a look at it.
+    bool ParsedInPlace() const { return !fLineStarts.empty(); }
 
     // "name:line:column" of a byte offset; columns count characters.
     std::string Where(std::size_t offset) const;
@@ -47,11 +49,9 @@ private:
     std::string fName;
     std::string fOwned;      // the text taken over, if it was
     std::string_view fText;  // as given, without a byte order mark; not read again once parsed in place
-    std::size_t fSize = 0;   // of fText
     std::vector<char> fBuffer;
     char* fParse = nullptr;
-    // Parsed in place: where each line starts (0 first).
-    bool fInPlace = false;
+    // Parsed in place: where each line starts (0 first); empty otherwise.
     std::vector<std::size_t> fLineStarts;
 };
 
